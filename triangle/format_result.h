@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "triangle/number_format.h"
+
+namespace triangle {
+
+// The text of a computed measure: rounded to exactly four decimals from the exact binary
+// value (ties to even), integer digits grouped, with the settings' separators and negative
+// style. A value that rounds to zero is written without a sign. Never fails and has no
+// length limit; an infinity or NaN, which the calculator never produces, is written as
+// "inf", "-inf" or "nan".
+std::string FormatResult(double value, const NumberFormat& format);
+
+}  // namespace triangle

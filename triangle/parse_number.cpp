@@ -1,0 +1,208 @@
+#include "triangle/parse_number.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "triangle/failures.h"
+
+namespace triangle {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsOctalDigit(char c) { return c >= '0' && c <= '7'; }
+bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
+std::string WithoutBlanks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (!IsBlank(c)) out += c;
+  }
+  return out;
+}
+
+// Consumes the leading run of characters that satisfy `is_member` and returns it.
+template <typename Predicate>
+std::string_view TakeWhile(std::string_view& rest, Predicate is_member) {
+  const auto end = std::find_if_not(rest.begin(), rest.end(), is_member);
+  const auto length = static_cast<std::size_t>(end - rest.begin());
+  const std::string_view run = rest.substr(0, length);
+  rest.remove_prefix(length);
+  return run;
+}
+
+bool TakePrefix(std::string_view& rest, std::string_view prefix) {
+  if (prefix.empty() || !rest.starts_with(prefix)) return false;
+  rest.remove_prefix(prefix.size());
+  return true;
+}
+
+// Consumes "E[sign]digits" when it is complete; an E without digits is not part of a number.
+std::string_view TakeExponent(std::string_view& rest) {
+  if (rest.empty() || (rest[0] != 'e' && rest[0] != 'E')) return {};
+  std::size_t length = 1;
+  if (length < rest.size() && (rest[length] == '+' || rest[length] == '-')) ++length;
+  const std::size_t digits_start = length;
+  while (length < rest.size() && IsDigit(rest[length])) ++length;
+  if (length == digits_start) return {};
+  const std::string_view exponent = rest.substr(0, length);
+  rest.remove_prefix(length);
+  return exponent;
+}
+
+// The decimal exponent of the leading significant digit, saturated: positive for magnitudes
+// of 1 and above. Only used to tell overflow from underflow.
+std::int64_t ApproximateMagnitude(std::string_view ascii) {
+  if (!ascii.empty() && ascii[0] == '-') ascii.remove_prefix(1);
+  constexpr std::int64_t kSaturation = INT64_C(1) << 60;
+  std::int64_t magnitude = 0;
+  const std::size_t point = ascii.find('.');
+  const std::size_t mantissa_end = ascii.find_first_of("eE");
+  const std::string_view integer = ascii.substr(0, std::min(point, mantissa_end));
+  const std::size_t first_significant = integer.find_first_not_of('0');
+  if (first_significant != std::string_view::npos) {
+    magnitude = static_cast<std::int64_t>(integer.size() - first_significant);
+  } else if (point != std::string_view::npos) {
+    const std::string_view fraction = ascii.substr(point + 1, mantissa_end - point - 1);
+    magnitude = -static_cast<std::int64_t>(fraction.find_first_not_of('0'));
+  }
+  if (mantissa_end != std::string_view::npos) {
+    std::string_view exponent = ascii.substr(mantissa_end + 1);
+    const bool negative = !exponent.empty() && exponent[0] == '-';
+    if (!exponent.empty() && (exponent[0] == '-' || exponent[0] == '+')) exponent.remove_prefix(1);
+    std::int64_t value = 0;
+    for (char c : exponent) value = std::min(value * 10 + (c - '0'), kSaturation);
+    magnitude += negative ? -value : value;
+  }
+  return magnitude;
+}
+
+// Reads "[-]digits[.digits][E[sign]digits]", with at least one mantissa digit.
+double ReadDecimal(std::string_view ascii) {
+  double value = 0;
+  const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    if (ApproximateMagnitude(ascii) > 0) throw OverflowError();
+    return ascii[0] == '-' ? -0.0 : 0.0;  // too small for a double: underflows to zero
+  }
+  return value;
+}
+
+// Reads an unsigned integer in base 16 or 8, exactly rounded to a double.
+double ReadRadixInteger(std::string_view digits, bool octal) {
+  digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
+  // Beyond 1024 bits the value exceeds every double: 256 hex digits, 343 octal digits.
+  if (digits.size() > (octal ? 342u : 256u)) throw OverflowError();
+  if (digits.empty()) return 0;
+  std::string hex;
+  if (octal) {  // regroup the bits three to four, from the least significant end
+    constexpr std::string_view kHexDigits = "0123456789abcdef";
+    unsigned bits = 0;
+    int bit_count = 0;
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+      bits |= static_cast<unsigned>(*it - '0') << bit_count;
+      for (bit_count += 3; bit_count >= 4; bit_count -= 4, bits >>= 4) hex += kHexDigits[bits & 15];
+    }
+    if (bit_count > 0) hex += kHexDigits[bits];
+    std::reverse(hex.begin(), hex.end());
+    digits = hex;
+  }
+  double value = 0;
+  const auto result =
+      std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::hex);
+  if (result.ec == std::errc::result_out_of_range) throw OverflowError();
+  return value;
+}
+
+// Whether the digit runs of an integer part, left to right, are grouped as `sizes` says.
+bool IsValidGrouping(const std::vector<std::size_t>& runs, const std::vector<int>& sizes) {
+  if (runs.size() == 1) return true;  // no grouping at all is always accepted
+  if (sizes.empty()) return false;
+  std::size_t size_index = 0;
+  for (std::size_t run = runs.size() - 1; run > 0; --run) {  // every run but the leftmost
+    const int size = sizes[size_index];
+    if (size <= 0 || runs[run] != static_cast<std::size_t>(size)) return false;
+    if (size_index + 1 < sizes.size()) ++size_index;
+  }
+  const int leftmost_limit = sizes[size_index];
+  return runs[0] >= 1 && leftmost_limit > 0 && runs[0] <= static_cast<std::size_t>(leftmost_limit);
+}
+
+// The text as ASCII for ReadDecimal when the whole of it is a number in the settings' format.
+std::optional<std::string> InSettingsFormat(std::string_view rest, const NumberFormat& format) {
+  std::string ascii;
+  if (format.negative_style == NegativeStyle::kParentheses && rest.starts_with('(')) {
+    if (!rest.ends_with(')')) return std::nullopt;
+    rest = rest.substr(1, rest.size() - 2);
+    ascii += '-';
+  } else if (!rest.empty() && (rest[0] == '-' || rest[0] == '+')) {
+    if (rest[0] == '-') ascii += '-';
+    rest.remove_prefix(1);
+  }
+
+  std::vector<std::size_t> runs;
+  std::size_t digit_count = 0;
+  do {
+    const std::string_view run = TakeWhile(rest, IsDigit);
+    runs.push_back(run.size());
+    digit_count += run.size();
+    ascii += run;
+  } while (rest.size() > format.group_separator.size() &&
+           IsDigit(rest[format.group_separator.size()]) &&
+           TakePrefix(rest, format.group_separator));
+  if (!IsValidGrouping(runs, format.group_sizes)) return std::nullopt;
+
+  if (TakePrefix(rest, format.decimal_separator)) {
+    const std::string_view fraction = TakeWhile(rest, IsDigit);
+    digit_count += fraction.size();
+    ascii += '.';
+    ascii += fraction;
+  }
+  if (digit_count == 0) return std::nullopt;
+  ascii += TakeExponent(rest);
+  if (!rest.empty()) return std::nullopt;
+  return ascii;
+}
+
+// The longest leading number by the plain rules; 0 when the text begins with none.
+double ReadLeadingNumber(std::string_view rest) {
+  bool negative = false;
+  if (!rest.empty() && (rest[0] == '-' || rest[0] == '+')) {
+    negative = rest[0] == '-';
+    rest.remove_prefix(1);
+  }
+  if (rest.size() >= 2 && rest[0] == '&') {
+    const char radix = rest[1];
+    const bool hex = radix == 'h' || radix == 'H';
+    const bool octal = radix == 'o' || radix == 'O';
+    if (hex || octal) {
+      rest.remove_prefix(2);
+      const double value =
+          ReadRadixInteger(TakeWhile(rest, hex ? IsHexDigit : IsOctalDigit), octal);
+      return negative ? -value : value;
+    }
+  }
+
+  const std::string_view start = rest;
+  std::size_t digit_count = TakeWhile(rest, IsDigit).size();
+  if (TakePrefix(rest, ".")) digit_count += TakeWhile(rest, IsDigit).size();
+  if (digit_count == 0) return 0;
+  TakeExponent(rest);
+  std::string ascii = negative ? "-" : "";
+  ascii += start.substr(0, start.size() - rest.size());
+  return ReadDecimal(ascii);
+}
+
+}  // namespace
+
+double ParseNumber(std::string_view text, const NumberFormat& format) {
+  const std::string compact = WithoutBlanks(text);
+  if (const auto ascii = InSettingsFormat(compact, format)) return ReadDecimal(*ascii);
+  return ReadLeadingNumber(compact);
+}
+
+}  // namespace triangle

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string_view>
+
+#include "triangle/number_format.h"
+
+namespace triangle {
+
+// The number a field's text stands for.
+//
+// A text that, with blanks, tabs and line feeds left out, is as a whole a number written in
+// `format` (its decimal separator; its group separator between groups of the right sizes, or
+// no grouping; its negative style; an optional E exponent) reads as that number, so every
+// text FormatResult writes reads back as the value it shows.
+//
+// Any other text reads by the plain rules: blanks, tabs and line feeds are skipped anywhere;
+// the longest leading number is read (optional sign, digits, one full stop, an exponent E with
+// at least one digit) and the rest ignored; &H and &O (either case, optionally after a sign)
+// introduce an unsigned hexadecimal or octal integer of any length; a text that begins with
+// no number reads as 0.
+//
+// Decimal texts are correctly rounded; a value too small for a double becomes 0 or a
+// subnormal. Throws OverflowError when the magnitude is beyond the double range.
+double ParseNumber(std::string_view text, const NumberFormat& format);
+
+}  // namespace triangle
