@@ -1,0 +1,62 @@
+#include "controller/main_window.h"
+
+#include <utility>
+
+#include "triangle/format_result.h"
+#include "triangle/parse_number.h"
+#include "triangle/quantities.h"
+
+namespace controller {
+
+using platform::WindowView;
+using triangle::kQuantityCount;
+using triangle::QuantityIndex;
+
+MainWindow::MainWindow(WindowView& view, triangle::NumberFormat format)
+    : view_(view), format_(std::move(format)) {}
+
+void MainWindow::OnFormLoad() {
+  ClearAll();
+  selected_option_ = kNoOption;
+}
+
+void MainWindow::OnOptionClick(std::int16_t index) {
+  if (!triangle::IsQuantityIndex(index)) return;
+  if (selected_option_ != kNoOption) {
+    view_.SetFieldText(selected_option_, "");
+    view_.SetFieldEnabled(selected_option_, false);
+  }
+  selected_option_ = index;
+  view_.SetFieldEnabled(index, true);
+}
+
+void MainWindow::OnCommandClick(std::int16_t index) {
+  if (index == kCalculateButton && selected_option_ != kNoOption) Calculate();
+  if (index == kClearButton) ClearAll();
+}
+
+// The steps run in this order so that a failure leaves a predictable window: every field
+// disabled and unlimited, the fields before the failing one written, the rest untouched.
+void MainWindow::Calculate() {
+  for (QuantityIndex k = 0; k < kQuantityCount; ++k) {
+    view_.SetFieldMaxLength(k, WindowView::kNoLengthLimit);
+    view_.SetFieldEnabled(k, false);
+  }
+  const double given = triangle::ParseNumber(view_.FieldText(selected_option_), format_);
+  const double side = triangle::SideFromInput(selected_option_, given);
+  for (QuantityIndex k = 0; k < kQuantityCount; ++k) {
+    if (k == selected_option_) continue;  // the typed text stays as the user wrote it
+    view_.SetFieldText(k, triangle::FormatResult(triangle::QuantityOfSide(k, side), format_));
+  }
+}
+
+void MainWindow::ClearAll() {
+  for (QuantityIndex k = 0; k < kQuantityCount; ++k) {
+    view_.ClearOption(k);
+    view_.SetFieldText(k, "");
+    view_.SetFieldEnabled(k, false);
+    view_.SetFieldMaxLength(k, kInitialMaxLength);
+  }
+}
+
+}  // namespace controller

@@ -1,0 +1,229 @@
+#include "controller/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "fake_window.h"
+#include "tag_name.h"
+#include "triangle/failures.h"
+#include "triangle/parse_number.h"
+
+namespace controller {
+namespace {
+
+using testing::FakeWindow;
+using testing::Field;
+using triangle::QuantityIndex;
+using Texts = std::array<std::string, triangle::kQuantityCount>;
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  explicit MainWindowTest(triangle::NumberFormat format = triangle::DecimalPointFormat())
+      : window_(view_, std::move(format)) {
+    window_.OnFormLoad();
+  }
+
+  // The user clicks option i, as the platform reports it.
+  void Choose(QuantityIndex option) {
+    view_.Choose(option);
+    window_.OnOptionClick(option);
+  }
+  void Calculate() { window_.OnCommandClick(MainWindow::kCalculateButton); }
+  void Clear() { window_.OnCommandClick(MainWindow::kClearButton); }
+
+  Texts FieldTexts() const {
+    Texts texts;
+    for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) texts[k] = view_.fields[k].text;
+    return texts;
+  }
+  void ExpectEveryField(bool enabled, int max_length) const {
+    for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+      SCOPED_TRACE(k);
+      EXPECT_EQ(view_.fields[k].enabled, enabled);
+      EXPECT_EQ(view_.fields[k].max_length, max_length);
+    }
+  }
+  void ExpectNoOptionChosen() const {
+    for (bool chosen : view_.chosen) EXPECT_FALSE(chosen);
+  }
+
+  FakeWindow view_;
+  MainWindow window_;
+};
+
+TEST_F(MainWindowTest, LoadsWithEmptyDisabledLimitedFieldsAndNothingChosen) {
+  EXPECT_EQ(window_.SelectedOption(), MainWindow::kNoOption);
+  EXPECT_EQ(FieldTexts(), Texts{});
+  ExpectEveryField(false, 4);
+  ExpectNoOptionChosen();
+}
+
+TEST_F(MainWindowTest, CalculateBeforeAnyChoiceChangesNothing) {
+  const FakeWindow before = view_;
+  Calculate();
+  EXPECT_EQ(view_.fields, before.fields);
+  EXPECT_EQ(window_.SelectedOption(), MainWindow::kNoOption);
+}
+
+TEST_F(MainWindowTest, ChoosingEnablesOnlyThatFieldAndKeepsTheLimit) {
+  Choose(triangle::kMedian);
+  Choose(triangle::kBisector);
+  EXPECT_EQ(window_.SelectedOption(), triangle::kBisector);
+  for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    SCOPED_TRACE(k);
+    EXPECT_EQ(view_.fields[k], (Field{"", k == triangle::kBisector, 4}));
+  }
+  EXPECT_EQ(view_.Type(triangle::kBisector, "12345"), 4u);  // the fifth character is refused
+}
+
+TEST_F(MainWindowTest, ChoosingTheChosenOptionAgainEmptiesItsFieldAndKeepsItEnabled) {
+  Choose(triangle::kSide);
+  view_.Type(triangle::kSide, "12");
+  Choose(triangle::kSide);
+  EXPECT_EQ(view_.fields[triangle::kSide], (Field{"", true, 4}));
+}
+
+struct Road {
+  const char* tag;
+  QuantityIndex chosen;
+  std::string typed;
+  Texts expected;
+};
+
+class CalculationRoad : public MainWindowTest, public ::testing::WithParamInterface<Road> {};
+
+TEST_P(CalculationRoad, WritesTheOtherSevenAndKeepsTheTypedText) {
+  Choose(GetParam().chosen);
+  view_.Type(GetParam().chosen, GetParam().typed);
+  Calculate();
+  EXPECT_EQ(FieldTexts(), GetParam().expected);
+  ExpectEveryField(false, 0);
+  EXPECT_TRUE(view_.chosen[GetParam().chosen]);
+  EXPECT_EQ(window_.SelectedOption(), GetParam().chosen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Roads, CalculationRoad,
+    ::testing::Values(
+        Road{"area_12",
+             triangle::kArea,
+             "12",
+             {"5.2643", "15.7929", "12", "4.5590", "4.5590", "4.5590", "3.0393", "1.5197"}},
+        Road{"side_10",
+             triangle::kSide,
+             "10",
+             {"10", "30.0000", "43.3013", "8.6603", "8.6603", "8.6603", "5.7735", "2.8868"}},
+        Road{"side_negative",
+             triangle::kSide,
+             "-3",
+             {"-3", "-9.0000", "3.8971", "-2.5981", "-2.5981", "-2.5981", "-1.7321", "-0.8660"}},
+        Road{"inradius_text_kept_as_typed",
+             triangle::kInradius,
+             " 1x",
+             {"3.4641", "10.3923", "5.1962", "3.0000", "3.0000", "3.0000", "2.0000", " 1x"}},
+        Road{"unreadable_is_zero",
+             triangle::kHeight,
+             "abc",
+             {"0.0000", "0.0000", "0.0000", "0.0000", "abc", "0.0000", "0.0000", "0.0000"}}),
+    TagName());
+
+TEST_F(MainWindowTest, ChoosingAfterACalculationStartsFromTheResultWithoutALimit) {
+  Choose(triangle::kSide);
+  view_.Type(triangle::kSide, "10");
+  Calculate();
+  Choose(triangle::kPerimeter);
+  EXPECT_EQ(view_.fields[triangle::kSide], (Field{"", false, 0}));
+  EXPECT_EQ(view_.fields[triangle::kPerimeter], (Field{"30.0000", true, 0}));
+  EXPECT_EQ(view_.fields[triangle::kArea], (Field{"43.3013", false, 0}));
+  EXPECT_EQ(view_.Type(triangle::kPerimeter, "123456"), 6u);
+}
+
+TEST_F(MainWindowTest, ClearUnchoosesAndEmptiesButRemembersTheMeasure) {
+  Choose(triangle::kArea);
+  view_.Type(triangle::kArea, "12");
+  Calculate();
+  Clear();
+  EXPECT_EQ(FieldTexts(), Texts{});
+  ExpectEveryField(false, 4);
+  ExpectNoOptionChosen();
+  EXPECT_EQ(window_.SelectedOption(), triangle::kArea);
+
+  Calculate();  // the remembered measure's empty field reads as zero
+  EXPECT_EQ(FieldTexts(),
+            (Texts{"0.0000", "0.0000", "", "0.0000", "0.0000", "0.0000", "0.0000", "0.0000"}));
+  ExpectEveryField(false, 0);
+}
+
+TEST_F(MainWindowTest, IgnoresIndicesNoControlHas) {
+  Choose(triangle::kSide);
+  const FakeWindow before = view_;
+  window_.OnOptionClick(8);
+  window_.OnOptionClick(-1);
+  window_.OnCommandClick(2);
+  window_.OnCommandClick(-1);
+  EXPECT_EQ(view_.fields, before.fields);
+  EXPECT_EQ(window_.SelectedOption(), triangle::kSide);
+}
+
+TEST_F(MainWindowTest, OverflowStopsAtTheFailingFieldAndLeavesTheRest) {
+  Choose(triangle::kSide);
+  view_.Type(triangle::kSide, "1");
+  Calculate();  // lifts the length limit
+  const Texts first = FieldTexts();
+  Choose(triangle::kPerimeter);
+  Choose(triangle::kSide);  // empties the perimeter field again
+  view_.Type(triangle::kSide, "1E200");
+
+  EXPECT_THROW(Calculate(), triangle::OverflowError);
+  const Texts texts = FieldTexts();
+  EXPECT_EQ(texts[triangle::kSide], "1E200");
+  EXPECT_TRUE(texts[triangle::kPerimeter].ends_with(".0000"));  // all 201 digits, grouped
+  EXPECT_EQ(triangle::ParseNumber(texts[triangle::kPerimeter], triangle::DecimalPointFormat()),
+            1e200 * 3);
+  for (QuantityIndex k = triangle::kArea; k < triangle::kQuantityCount; ++k) {
+    EXPECT_EQ(texts[k], first[k]) << k;  // the failing field and those after keep their text
+  }
+  ExpectEveryField(false, 0);
+  EXPECT_TRUE(view_.chosen[triangle::kSide]);
+  EXPECT_EQ(window_.SelectedOption(), triangle::kSide);
+}
+
+TEST_F(MainWindowTest, NegativeAreaFailsBeforeAnyFieldIsWritten) {
+  Choose(triangle::kArea);
+  view_.Type(triangle::kArea, "-1");
+  EXPECT_THROW(Calculate(), triangle::InvalidArgumentError);
+  EXPECT_EQ(FieldTexts(), (Texts{"", "", "-1", "", "", "", "", ""}));
+  ExpectEveryField(false, 0);
+}
+
+class BulgarianMainWindowTest : public MainWindowTest {
+ protected:
+  BulgarianMainWindowTest() : MainWindowTest(triangle::BulgarianFormat()) {}
+};
+
+TEST_F(BulgarianMainWindowTest, ResultsReadBackWhenTheyBecomeTheNextInput) {
+  Choose(triangle::kSide);
+  view_.Type(triangle::kSide, "2,5");
+  Calculate();
+  EXPECT_EQ(view_.fields[triangle::kPerimeter].text, "7,5000");
+
+  Choose(triangle::kArea);  // starts from "2,7063", the area shown
+  Calculate();
+  EXPECT_EQ(view_.fields[triangle::kSide].text, "2,5000");
+  EXPECT_EQ(view_.fields[triangle::kPerimeter].text, "7,5000");
+}
+
+TEST_F(BulgarianMainWindowTest, GroupedResultsReadBack) {
+  Choose(triangle::kSide);
+  view_.Type(triangle::kSide, "1000");
+  Calculate();
+  EXPECT_EQ(view_.fields[triangle::kPerimeter].text, "3\u00A0000,0000");
+  Choose(triangle::kPerimeter);
+  Calculate();
+  EXPECT_EQ(view_.fields[triangle::kSide].text, "1\u00A0000,0000");
+}
+
+}  // namespace
+}  // namespace controller
