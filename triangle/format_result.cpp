@@ -1,8 +1,10 @@
 #include "triangle/format_result.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string_view>
 
 namespace triangle {
@@ -11,23 +13,39 @@ namespace {
 // 309 integer digits of the largest double, the point, four decimals and a sign.
 constexpr std::size_t kMaxPlainLength = 320;
 
-// Appends the integer digits with a group separator wherever a group boundary falls.
-void AppendGrouped(std::string& out, std::string_view digits, const NumberFormat& format) {
-  std::array<bool, kMaxPlainLength> separator_before{};
-  if (!format.group_separator.empty()) {
-    std::size_t from_right = 0;
-    std::size_t group = 0;
-    while (group < format.group_sizes.size() && format.group_sizes[group] > 0) {
-      from_right += static_cast<std::size_t>(format.group_sizes[group]);
-      if (from_right >= digits.size()) break;
-      separator_before[digits.size() - from_right] = true;
-      if (group + 1 < format.group_sizes.size()) ++group;  // the last size repeats
-    }
+// How the integer digits split into groups: a leading group, then `count` full groups.
+struct Groups {
+  std::size_t leading = 0;
+  std::size_t count = 0;
+};
+
+// The size of full group `group`, counted from the decimal separator leftwards.
+std::size_t GroupSize(const NumberFormat& format, std::size_t group) {
+  return static_cast<std::size_t>(
+      format.group_sizes[std::min(group, format.group_sizes.size() - 1)]);  // the last repeats
+}
+
+// A size of 0 or less ends the grouping there; otherwise the last size repeats.
+Groups SplitIntoGroups(std::size_t digit_count, const NumberFormat& format) {
+  Groups groups{.leading = digit_count};
+  const auto& sizes = format.group_sizes;
+  const auto usable = static_cast<std::size_t>(
+      std::find_if(sizes.begin(), sizes.end(), [](int size) { return size <= 0; }) - sizes.begin());
+  if (format.group_separator.empty() || usable == 0) return groups;
+  const std::size_t max_count = usable == sizes.size() ? SIZE_MAX : usable;
+  while (groups.count < max_count) {
+    const std::size_t size = GroupSize(format, groups.count);
+    if (groups.leading <= size) break;
+    groups.leading -= size;
+    ++groups.count;
   }
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (separator_before[i]) out += format.group_separator;
-    out += digits[i];
-  }
+  return groups;
+}
+
+// The pieces are a few characters each: a plain loop beats a call to memcpy.
+char* Append(char* out, std::string_view text) {
+  for (char c : text) *out++ = c;
+  return out;
 }
 
 }  // namespace
@@ -42,21 +60,34 @@ std::string FormatResult(double value, const NumberFormat& format) {
 
   bool negative = plain.front() == '-';
   if (negative) plain.remove_prefix(1);
-  const std::size_t point = plain.find('.');
-  const std::string_view integer = plain.substr(0, point);
-  const std::string_view fraction = plain.substr(point + 1);
-  const bool is_zero = integer == "0" && fraction == "0000";
-  negative = negative && !is_zero;  // "-0.0000" tells a student nothing
-  const bool parentheses = format.negative_style == NegativeStyle::kParentheses;
+  const std::string_view integer = plain.substr(0, plain.size() - 5);
+  const std::string_view fraction = plain.substr(plain.size() - 4);
+  negative = negative && plain != "0.0000";  // "-0.0000" tells a student nothing
+  const bool parentheses = negative && format.negative_style == NegativeStyle::kParentheses;
+  const bool write_integer = integer != "0" || format.leading_zero;
 
-  std::string out;
-  out.reserve(plain.size() + plain.size() / 2 + format.decimal_separator.size() + 2);
-  if (negative) out += parentheses ? '(' : '-';
-  if (integer != "0" || format.leading_zero) AppendGrouped(out, integer, format);
-  out += format.decimal_separator;
-  out += fraction;
-  if (negative && parentheses) out += ')';
-  return out;
+  const Groups groups = SplitIntoGroups(write_integer ? integer.size() : 0, format);
+  std::string text((negative ? 1 : 0) + (parentheses ? 1 : 0) + groups.leading +
+                       groups.count * format.group_separator.size() +
+                       (write_integer ? integer.size() - groups.leading : 0) +
+                       format.decimal_separator.size() + fraction.size(),
+                   '\0');
+  char* out = text.data();
+  if (negative) *out++ = parentheses ? '(' : '-';
+  if (write_integer) {
+    out = Append(out, integer.substr(0, groups.leading));
+    std::size_t next = groups.leading;
+    for (std::size_t group = groups.count; group-- > 0;) {
+      const std::size_t size = GroupSize(format, group);
+      out = Append(out, format.group_separator);
+      out = Append(out, integer.substr(next, size));
+      next += size;
+    }
+  }
+  out = Append(out, format.decimal_separator);
+  out = Append(out, fraction);
+  if (parentheses) *out = ')';
+  return text;
 }
 
 }  // namespace triangle

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -26,9 +27,9 @@ std::string WithoutBlanks(std::string_view text) {
 }
 
 // Consumes the leading run of characters that satisfy `is_member` and returns it.
-template <typename Predicate>
-std::string_view TakeWhile(std::string_view& rest, Predicate is_member) {
-  const auto end = std::find_if_not(rest.begin(), rest.end(), is_member);
+template <bool (*IsMember)(char)>
+std::string_view TakeWhile(std::string_view& rest) {
+  const auto end = std::find_if_not(rest.begin(), rest.end(), IsMember);
   const auto length = static_cast<std::size_t>(end - rest.begin());
   const std::string_view run = rest.substr(0, length);
   rest.remove_prefix(length);
@@ -118,54 +119,94 @@ double ReadRadixInteger(std::string_view digits, bool octal) {
   return value;
 }
 
-// Whether the digit runs of an integer part, left to right, are grouped as `sizes` says.
-bool IsValidGrouping(const std::vector<std::size_t>& runs, const std::vector<int>& sizes) {
-  if (runs.size() == 1) return true;  // no grouping at all is always accepted
-  if (sizes.empty()) return false;
+// Whether an integer part with at least one group separator has groups of the right sizes,
+// checked from the decimal separator leftwards.
+bool IsValidGrouping(std::string_view integer, const NumberFormat& format) {
+  const std::vector<int>& sizes = format.group_sizes;
   std::size_t size_index = 0;
-  for (std::size_t run = runs.size() - 1; run > 0; --run) {  // every run but the leftmost
-    const int size = sizes[size_index];
-    if (size <= 0 || runs[run] != static_cast<std::size_t>(size)) return false;
-    if (size_index + 1 < sizes.size()) ++size_index;
+  while (size_index < sizes.size() && sizes[size_index] > 0) {
+    const auto size = static_cast<std::size_t>(sizes[size_index]);
+    const std::size_t separator = integer.rfind(format.group_separator);
+    if (separator == std::string_view::npos) return !integer.empty() && integer.size() <= size;
+    if (integer.size() - separator - format.group_separator.size() != size) return false;
+    integer = integer.substr(0, separator);
+    if (size_index + 1 < sizes.size()) ++size_index;  // the last size repeats
   }
-  const int leftmost_limit = sizes[size_index];
-  return runs[0] >= 1 && leftmost_limit > 0 && runs[0] <= static_cast<std::size_t>(leftmost_limit);
+  return false;  // grouped where the settings do not group
 }
 
-// The text as ASCII for ReadDecimal when the whole of it is a number in the settings' format.
-std::optional<std::string> InSettingsFormat(std::string_view rest, const NumberFormat& format) {
-  std::string ascii;
+// The digits of `text` without the group separators, as ASCII that ReadDecimal takes.
+std::string ToAscii(bool negative, std::string_view integer, std::string_view fraction,
+                    std::string_view exponent, const NumberFormat& format) {
+  std::string ascii = negative ? "-" : "";
+  ascii.reserve(integer.size() + fraction.size() + exponent.size() + 2);
+  for (std::size_t i = 0; i < integer.size();) {
+    if (IsDigit(integer[i])) {
+      ascii += integer[i++];
+    } else {
+      i += format.group_separator.size();
+    }
+  }
+  ascii += '.';
+  ascii += fraction;
+  ascii += exponent;
+  return ascii;
+}
+
+// The value of the text when the whole of it is a number in the settings' format.
+std::optional<double> ReadInSettingsFormat(std::string_view text, const NumberFormat& format) {
+  std::string_view rest = text;
+  bool negative = false;
+  bool parentheses = false;
   if (format.negative_style == NegativeStyle::kParentheses && rest.starts_with('(')) {
     if (!rest.ends_with(')')) return std::nullopt;
     rest = rest.substr(1, rest.size() - 2);
-    ascii += '-';
+    negative = parentheses = true;
   } else if (!rest.empty() && (rest[0] == '-' || rest[0] == '+')) {
-    if (rest[0] == '-') ascii += '-';
+    negative = rest[0] == '-';
     rest.remove_prefix(1);
   }
+  const std::string_view number = rest;
 
-  std::vector<std::size_t> runs;
-  std::size_t digit_count = 0;
-  do {
-    const std::string_view run = TakeWhile(rest, IsDigit);
-    runs.push_back(run.size());
-    digit_count += run.size();
-    ascii += run;
-  } while (rest.size() > format.group_separator.size() &&
-           IsDigit(rest[format.group_separator.size()]) &&
-           TakePrefix(rest, format.group_separator));
-  if (!IsValidGrouping(runs, format.group_sizes)) return std::nullopt;
+  const std::string_view separator = format.group_separator;
+  bool grouped = false;
+  std::size_t digit_count = TakeWhile<IsDigit>(rest).size();
+  while (rest.size() > separator.size() && IsDigit(rest[separator.size()]) &&
+         TakePrefix(rest, separator)) {
+    grouped = true;
+    digit_count += TakeWhile<IsDigit>(rest).size();
+  }
+  const std::string_view integer = number.substr(0, number.size() - rest.size());
+  if (grouped && !IsValidGrouping(integer, format)) return std::nullopt;
 
+  std::string_view fraction;
   if (TakePrefix(rest, format.decimal_separator)) {
-    const std::string_view fraction = TakeWhile(rest, IsDigit);
+    fraction = TakeWhile<IsDigit>(rest);
     digit_count += fraction.size();
-    ascii += '.';
-    ascii += fraction;
   }
   if (digit_count == 0) return std::nullopt;
-  ascii += TakeExponent(rest);
+  const std::string_view exponent = TakeExponent(rest);
   if (!rest.empty()) return std::nullopt;
-  return ascii;
+
+  if (!grouped && !parentheses && format.decimal_separator == ".") {  // already plain ASCII
+    return ReadDecimal(negative ? text : number);
+  }
+  return ReadDecimal(ToAscii(negative, integer, fraction, exponent, format));
+}
+
+// Most texts are a decimal number that std::from_chars reads whole ("12", "-0.5", "1e-3").
+// They mean the same by both sets of rules, unless the settings use the full stop for
+// something other than the decimal point.
+std::optional<double> ReadWholeDecimal(std::string_view text, const NumberFormat& format) {
+  double value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  const bool whole = result.ec == std::errc() && result.ptr == text.data() + text.size();
+  // std::from_chars also reads "inf" and "nan", which are no numbers here.
+  if (!whole || !std::isfinite(value)) return std::nullopt;
+  if (format.decimal_separator != "." && text.find('.') != std::string_view::npos) {
+    return std::nullopt;
+  }
+  return value;
 }
 
 // The longest leading number by the plain rules; 0 when the text begins with none.
@@ -181,28 +222,31 @@ double ReadLeadingNumber(std::string_view rest) {
     const bool octal = radix == 'o' || radix == 'O';
     if (hex || octal) {
       rest.remove_prefix(2);
-      const double value =
-          ReadRadixInteger(TakeWhile(rest, hex ? IsHexDigit : IsOctalDigit), octal);
+      const double value = ReadRadixInteger(
+          hex ? TakeWhile<IsHexDigit>(rest) : TakeWhile<IsOctalDigit>(rest), octal);
       return negative ? -value : value;
     }
   }
 
-  const std::string_view start = rest;
-  std::size_t digit_count = TakeWhile(rest, IsDigit).size();
-  if (TakePrefix(rest, ".")) digit_count += TakeWhile(rest, IsDigit).size();
+  const char* const start = rest.data() - (negative ? 1 : 0);  // from_chars takes '-', not '+'
+  std::size_t digit_count = TakeWhile<IsDigit>(rest).size();
+  if (TakePrefix(rest, ".")) digit_count += TakeWhile<IsDigit>(rest).size();
   if (digit_count == 0) return 0;
   TakeExponent(rest);
-  std::string ascii = negative ? "-" : "";
-  ascii += start.substr(0, start.size() - rest.size());
-  return ReadDecimal(ascii);
+  return ReadDecimal(std::string_view(start, static_cast<std::size_t>(rest.data() - start)));
 }
 
 }  // namespace
 
 double ParseNumber(std::string_view text, const NumberFormat& format) {
-  const std::string compact = WithoutBlanks(text);
-  if (const auto ascii = InSettingsFormat(compact, format)) return ReadDecimal(*ascii);
-  return ReadLeadingNumber(compact);
+  std::string without_blanks;
+  if (std::any_of(text.begin(), text.end(), IsBlank)) {
+    without_blanks = WithoutBlanks(text);
+    text = without_blanks;
+  }
+  if (const auto value = ReadWholeDecimal(text, format)) return *value;
+  if (const auto value = ReadInSettingsFormat(text, format)) return *value;
+  return ReadLeadingNumber(text);
 }
 
 }  // namespace triangle
