@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that are missing for building and running the calculator,
+# and with "test" also those for its tests and benchmarks. Uses sudo when not run as root.
+set -euo pipefail
+
+packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation2)
+if [[ "${1:-}" == "test" ]]; then
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+as_root=()
+[[ "$(id -u)" -ne 0 ]] && as_root=(sudo)
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
