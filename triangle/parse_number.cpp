@@ -59,7 +59,7 @@ std::string_view TakeExponent(std::string_view& rest) {
 // of 1 and above. Only used to tell overflow from underflow.
 std::int64_t ApproximateMagnitude(std::string_view ascii) {
   if (!ascii.empty() && ascii[0] == '-') ascii.remove_prefix(1);
-  constexpr std::int64_t kSaturation = INT64_C(1) << 60;
+  constexpr std::int64_t kSaturation = INT64_C(1) << 50;  // far beyond any double's exponent
   std::int64_t magnitude = 0;
   const std::size_t point = ascii.find('.');
   const std::size_t mantissa_end = ascii.find_first_of("eE");
@@ -76,7 +76,9 @@ std::int64_t ApproximateMagnitude(std::string_view ascii) {
     const bool negative = !exponent.empty() && exponent[0] == '-';
     if (!exponent.empty() && (exponent[0] == '-' || exponent[0] == '+')) exponent.remove_prefix(1);
     std::int64_t value = 0;
-    for (char c : exponent) value = std::min(value * 10 + (c - '0'), kSaturation);
+    for (char c : exponent) {
+      if (value < kSaturation) value = value * 10 + (c - '0');
+    }
     magnitude += negative ? -value : value;
   }
   return magnitude;

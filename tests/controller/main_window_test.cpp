@@ -90,6 +90,7 @@ struct Road {
   QuantityIndex chosen;
   std::string typed;
   Texts expected;
+  friend void PrintTo(const Road& row, std::ostream* out) { *out << row.tag; }
 };
 
 class CalculationRoad : public MainWindowTest, public ::testing::WithParamInterface<Road> {};

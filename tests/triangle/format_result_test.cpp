@@ -42,6 +42,7 @@ struct FormatCase {
   double value;
   NumberFormat format;
   std::string expected;
+  friend void PrintTo(const FormatCase& row, std::ostream* out) { *out << row.tag; }
 };
 
 class FormatResultTable : public testing::TestWithParam<FormatCase> {};

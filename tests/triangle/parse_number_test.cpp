@@ -21,6 +21,7 @@ struct ParseCase {
   const char* tag;
   std::string text;
   double expected;
+  friend void PrintTo(const ParseCase& row, std::ostream* out) { *out << row.tag; }
 };
 
 // Texts whose value is the same under decimal-point and under Bulgarian settings: the plain
@@ -63,6 +64,7 @@ struct SettingsCase {
   std::string text;
   double decimal_point;
   double bulgarian;
+  friend void PrintTo(const SettingsCase& row, std::ostream* out) { *out << row.tag; }
 };
 
 // Texts in one of the two settings' own format read as a whole; the plain rules stand for
