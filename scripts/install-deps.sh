@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation2)
 if [[ "${1:-}" == "test" ]]; then
-  packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils)
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils x11-apps)
 fi
 
 missing=()

@@ -1,0 +1,210 @@
+#include "ui/calculator_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "qstring_printer.h"
+#include "ui/texts.h"
+
+namespace ui {
+namespace {
+
+using triangle::QuantityIndex;
+
+// Closes the next modal message box once it shows and hands back its text.
+class MessageBoxCatcher {
+ public:
+  MessageBoxCatcher() {
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        text_ = box->text();
+        box->accept();
+        timer_.stop();
+      }
+    });
+    timer_.start();
+  }
+  const QString& Text() const { return text_; }
+
+ private:
+  QTimer timer_;
+  QString text_;
+};
+
+class CalculatorWindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    window_.Load();
+    window_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+  }
+
+  // Clicks an option on its indicator, where a user aims.
+  void Choose(QuantityIndex option) {
+    QRadioButton* button = window_.Option(option);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+  }
+  void Type(QuantityIndex field, const QString& text) {
+    QTest::keyClicks(window_.Field(field), text);
+  }
+  void Press(int button) { QTest::mouseClick(window_.CommandButton(button), Qt::LeftButton); }
+
+  QStringList FieldTexts() const {
+    QStringList texts;
+    for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) texts << window_.Field(k)->text();
+    return texts;
+  }
+  void ExpectAllFieldsDisabled() const {
+    for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+      EXPECT_FALSE(window_.Field(k)->isEnabled()) << k;
+    }
+  }
+
+  CalculatorWindow window_{triangle::DecimalPointFormat()};
+};
+
+TEST_F(CalculatorWindowTest, OpensWithNothingChosenAndFocusInTheStatement) {
+  for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    EXPECT_FALSE(window_.Option(k)->isChecked()) << k;
+    EXPECT_TRUE(window_.Field(k)->text().isEmpty()) << k;
+  }
+  ExpectAllFieldsDisabled();
+  EXPECT_EQ(window_.focusWidget(), window_.InfoField(0));
+  EXPECT_EQ(window_.InfoField(0)->toPlainText().size(), 1028);  // 18 lines, "\n" line breaks
+  EXPECT_EQ(window_.InfoField(1)->toPlainText().size(), 115);   // 3 lines
+  EXPECT_EQ(window_.TitleLabel()->text(), QString::fromUtf8(texts::kTitleLabel.data()));
+  EXPECT_EQ(window_.Option(triangle::kArea)->text(), QStringLiteral(" лице"));
+}
+
+TEST_F(CalculatorWindowTest, HasTheDesignedGeometry) {
+  EXPECT_EQ(window_.size(), QSize(498, 364));
+  EXPECT_EQ(window_.minimumSize(), window_.maximumSize());  // not resizable
+  EXPECT_EQ(window_.InfoField(0)->geometry(), QRect(24, 232, 449, 121));
+  EXPECT_EQ(window_.InfoField(1)->geometry(), QRect(48, 272, 449, 121));
+  EXPECT_EQ(window_.TitleLabel()->geometry(), QRect(96, 0, 305, 25));
+  for (QuantityIndex k = 0; k <= triangle::kBisector; ++k) {
+    EXPECT_EQ(window_.Option(k)->geometry(), QRect(16, 40 + 32 * k, 121, 25)) << k;
+    EXPECT_EQ(window_.Field(k)->geometry(), QRect(144, 40 + 32 * k, 97, 27)) << k;
+  }
+  EXPECT_EQ(window_.Option(triangle::kInradius)->geometry(), QRect(248, 72, 121, 25));
+  EXPECT_EQ(window_.Field(triangle::kCircumradius)->geometry(), QRect(376, 40, 97, 27));
+  EXPECT_EQ(window_.CommandButton(0)->geometry(), QRect(264, 136, 121, 33));
+  EXPECT_EQ(window_.CommandButton(1)->geometry(), QRect(352, 184, 121, 33));
+}
+
+TEST_F(CalculatorWindowTest, TabVisitsTheControlsInDesignedOrder) {
+  QList<QWidget*> expected = {window_.InfoField(0), window_.InfoField(1)};
+  for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    expected << window_.Option(k) << window_.Field(k);
+  }
+  expected << window_.CommandButton(0) << window_.CommandButton(1);
+
+  QList<QWidget*> chain;
+  QWidget* widget = window_.InfoField(0);
+  do {
+    if (expected.contains(widget)) chain << widget;
+    widget = widget->nextInFocusChain();
+  } while (widget != window_.InfoField(0));
+  EXPECT_EQ(chain, expected);
+  EXPECT_EQ(window_.TitleLabel()->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(CalculatorWindowTest, CalculatesTheAreaRoad) {
+  Choose(triangle::kArea);
+  Type(triangle::kArea, QStringLiteral("12"));
+  Press(0);
+  EXPECT_EQ(FieldTexts(), (QStringList{"5.2643", "15.7929", "12", "4.5590", "4.5590", "4.5590",
+                                       "3.0393", "1.5197"}));
+  ExpectAllFieldsDisabled();
+  EXPECT_TRUE(window_.Option(triangle::kArea)->isChecked());
+}
+
+TEST_F(CalculatorWindowTest, RefusesAFifthCharacterUntilACalculationLiftsTheLimit) {
+  Choose(triangle::kArea);
+  Type(triangle::kArea, QStringLiteral("12345"));
+  EXPECT_EQ(window_.Field(triangle::kArea)->text(), QStringLiteral("1234"));
+  Press(0);
+  Choose(triangle::kSide);
+  Type(triangle::kSide, QStringLiteral("99"));
+  EXPECT_EQ(window_.Field(triangle::kSide)->text(), QStringLiteral("53.383599"));
+}
+
+TEST_F(CalculatorWindowTest, SpaceChoosesTheFocusedOption) {
+  window_.Option(triangle::kPerimeter)->setFocus();
+  QTest::keyClick(window_.Option(triangle::kPerimeter), Qt::Key_Space);
+  EXPECT_EQ(window_.SelectedOption(), triangle::kPerimeter);
+  EXPECT_TRUE(window_.Field(triangle::kPerimeter)->isEnabled());
+}
+
+TEST_F(CalculatorWindowTest, ClickingTheChosenOptionAgainKeepsWhatWasTyped) {
+  Choose(triangle::kSide);
+  Type(triangle::kSide, QStringLiteral("7"));
+  Choose(triangle::kSide);
+  EXPECT_EQ(window_.Field(triangle::kSide)->text(), QStringLiteral("7"));
+}
+
+TEST_F(CalculatorWindowTest, ClearAfterACalculationUnchoosesEveryOption) {
+  Choose(triangle::kSide);
+  Type(triangle::kSide, QStringLiteral("10"));
+  Press(0);
+  Press(1);
+  for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    EXPECT_FALSE(window_.Option(k)->isChecked()) << k;
+    EXPECT_TRUE(window_.Field(k)->text().isEmpty()) << k;
+  }
+  ExpectAllFieldsDisabled();
+  Type(triangle::kSide, QStringLiteral("5"));  // disabled: nothing goes in
+  EXPECT_TRUE(window_.Field(triangle::kSide)->text().isEmpty());
+}
+
+TEST_F(CalculatorWindowTest, InfoFieldsIgnoreTyping) {
+  const QString statement = window_.InfoField(0)->toPlainText();
+  QTest::keyClicks(window_.InfoField(0), QStringLiteral("abc"));
+  EXPECT_EQ(window_.InfoField(0)->toPlainText(), statement);
+}
+
+TEST_F(CalculatorWindowTest, OverflowIsReportedAndTheWindowGoesOn) {
+  Choose(triangle::kSide);
+  Type(triangle::kSide, QStringLiteral("1"));
+  Press(0);
+  const QStringList first = FieldTexts();
+  Choose(triangle::kPerimeter);
+  Choose(triangle::kSide);
+  Type(triangle::kSide, QStringLiteral("1E200"));
+
+  MessageBoxCatcher catcher;
+  Press(0);
+  EXPECT_EQ(catcher.Text(),
+            QString::fromUtf8(texts::kOverflowMessage.data(), texts::kOverflowMessage.size()));
+  const QStringList after = FieldTexts();
+  EXPECT_GT(after[triangle::kPerimeter].size(), 200);  // written before the area failed
+  EXPECT_EQ(after.mid(triangle::kArea), first.mid(triangle::kArea));
+  ExpectAllFieldsDisabled();
+
+  Press(1);  // still running: the clear button works
+  EXPECT_TRUE(FieldTexts().join(QString()).isEmpty());
+}
+
+TEST_F(CalculatorWindowTest, NegativeAreaIsReportedBeforeAnythingIsWritten) {
+  Choose(triangle::kArea);
+  Type(triangle::kArea, QStringLiteral("-1"));
+  MessageBoxCatcher catcher;
+  Press(0);
+  EXPECT_EQ(catcher.Text(), QString::fromUtf8(texts::kNegativeAreaMessage.data(),
+                                              texts::kNegativeAreaMessage.size()));
+  EXPECT_EQ(FieldTexts(), (QStringList{"", "", "-1", "", "", "", "", ""}));
+  ExpectAllFieldsDisabled();
+}
+
+}  // namespace
+}  // namespace ui

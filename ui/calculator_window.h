@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "controller/main_window.h"
+#include "platform/window_view.h"
+#include "triangle/number_format.h"
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace ui {
+
+struct ControlLayout;
+
+// The calculator's one window: the controls of the layout table, carrying out the window
+// operations for the controller and passing the user's clicks to it.
+class CalculatorWindow final : public QWidget, public platform::WindowView {
+  Q_OBJECT
+
+ public:
+  explicit CalculatorWindow(triangle::NumberFormat format, QWidget* parent = nullptr);
+
+  // Runs the controller's load handler and puts the focus in the statement.
+  void Load();
+
+  void ClearOption(triangle::QuantityIndex option) override;
+  std::string FieldText(triangle::QuantityIndex field) const override;
+  void SetFieldText(triangle::QuantityIndex field, std::string_view text) override;
+  void SetFieldEnabled(triangle::QuantityIndex field, bool enabled) override;
+  void SetFieldMaxLength(triangle::QuantityIndex field, int max_length) override;
+
+  QRadioButton* Option(triangle::QuantityIndex index) const { return options_.at(index); }
+  QLineEdit* Field(triangle::QuantityIndex index) const { return fields_.at(index); }
+  QPushButton* CommandButton(int index) const { return buttons_.at(index); }
+  QPlainTextEdit* InfoField(int index) const { return info_fields_.at(index); }
+  QLabel* TitleLabel() const { return label_; }
+  std::int16_t SelectedOption() const { return controller_.SelectedOption(); }
+
+ private:
+  void BuildControls();
+  QWidget* CreateControl(const ControlLayout& layout);
+  void OnOptionChosen(int index);
+  void OnCommandClicked(int index);
+  void ReportFailure(const QString& message);
+
+  std::array<QPlainTextEdit*, 2> info_fields_{};
+  QLabel* label_ = nullptr;
+  std::array<QRadioButton*, triangle::kQuantityCount> options_{};
+  std::array<QLineEdit*, triangle::kQuantityCount> fields_{};
+  std::array<QPushButton*, 2> buttons_{};
+  QButtonGroup* option_group_ = nullptr;
+  QButtonGroup* command_group_ = nullptr;
+  controller::MainWindow controller_;
+};
+
+}  // namespace ui
