@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -16,6 +17,19 @@ struct Field {
 
   bool operator==(const Field&) const = default;
 };
+
+// Appends what the field accepts of `typed`, as a user's typing would; returns how many
+// characters it took: none while disabled, and no more than its maximum length allows.
+inline std::size_t TypeInto(Field& field, std::string_view typed) {
+  if (!field.enabled) return 0;
+  std::size_t taken = typed.size();
+  if (field.max_length != platform::WindowView::kNoLengthLimit) {
+    const auto limit = static_cast<std::size_t>(field.max_length);
+    taken = std::min(taken, field.text.size() >= limit ? 0 : limit - field.text.size());
+  }
+  field.text += typed.substr(0, taken);
+  return taken;
+}
 
 // A window without a toolkit: it keeps what a user would see, and types and chooses as a user
 // would, with the platform's rules (options exclude each other; a field takes at most its
@@ -45,18 +59,9 @@ class FakeWindow final : public platform::WindowView {
     chosen.at(option) = true;
   }
 
-  // Appends what the field accepts of `typed`; returns how many characters it took.
+  // The user types into a field.
   std::size_t Type(triangle::QuantityIndex field, std::string_view typed) {
-    Field& target = fields.at(field);
-    if (!target.enabled) return 0;
-    std::size_t room = typed.size();
-    if (target.max_length != kNoLengthLimit) {
-      const auto limit = static_cast<std::size_t>(target.max_length);
-      room = target.text.size() >= limit ? 0 : limit - target.text.size();
-    }
-    const std::size_t taken = std::min(room, typed.size());
-    target.text += typed.substr(0, taken);
-    return taken;
+    return TypeInto(fields.at(field), typed);
   }
 };
 
