@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds with warnings as errors and runs every test, first in
-# the debug preset, then under the address and undefined-behaviour sanitizers.
+# the debug preset, then under the address and undefined-behaviour sanitizers, and ends with
+# a short run of each fuzz target. Presets can be named: scripts/test.sh debug
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh test
+export TRIANGLE_WERROR=ON
 presets=("$@")
-[[ ${#presets[@]} -eq 0 ]] && presets=(debug sanitize)
+[[ ${#presets[@]} -eq 0 ]] && presets=(debug sanitize fuzz)
 
 for preset in "${presets[@]}"; do
   echo "== $preset"
+  if [[ "$preset" == fuzz ]]; then
+    fuzz/run.sh 5  # a smoke run; fuzz/run.sh alone fuzzes for a minute a target
+    continue
+  fi
   cmake --preset "$preset" -DTRIANGLE_WERROR=ON
   cmake --build --preset "$preset"
   ctest --preset "$preset"

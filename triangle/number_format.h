@@ -12,7 +12,8 @@ enum class NegativeStyle { kMinusSign, kParentheses };
 struct NumberFormat {
   std::string decimal_separator = ".";
   std::string group_separator = ",";
-  // Digits per group, starting next to the decimal separator; the last size repeats.
+  // Digits per group, starting next to the decimal separator; the last size repeats, unless
+  // it is 0, which leaves the digits left of the groups before it ungrouped ({3, 0}).
   // Empty means the integer digits are not grouped.
   std::vector<int> group_sizes = {3};
   bool leading_zero = true;  // 0.5 rather than .5

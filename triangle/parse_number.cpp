@@ -125,16 +125,20 @@ double ReadRadixInteger(std::string_view digits, bool octal) {
 // checked from the decimal separator leftwards.
 bool IsValidGrouping(std::string_view integer, const NumberFormat& format) {
   const std::vector<int>& sizes = format.group_sizes;
-  std::size_t size_index = 0;
-  while (size_index < sizes.size() && sizes[size_index] > 0) {
+  const std::string_view separator = format.group_separator;
+  for (std::size_t size_index = 0;;) {
+    const std::size_t last_separator = integer.rfind(separator);
+    if (size_index >= sizes.size() || sizes[size_index] <= 0) {  // grouping ends here
+      return last_separator == std::string_view::npos && !integer.empty();
+    }
     const auto size = static_cast<std::size_t>(sizes[size_index]);
-    const std::size_t separator = integer.rfind(format.group_separator);
-    if (separator == std::string_view::npos) return !integer.empty() && integer.size() <= size;
-    if (integer.size() - separator - format.group_separator.size() != size) return false;
-    integer = integer.substr(0, separator);
+    if (last_separator == std::string_view::npos) {
+      return !integer.empty() && integer.size() <= size;
+    }
+    if (integer.size() - last_separator - separator.size() != size) return false;
+    integer = integer.substr(0, last_separator);
     if (size_index + 1 < sizes.size()) ++size_index;  // the last size repeats
   }
-  return false;  // grouped where the settings do not group
 }
 
 // The digits of `text` without the group separators, as ASCII that ReadDecimal takes.

@@ -31,6 +31,12 @@ NumberFormat IndianGroupingFormat() {
   return format;
 }
 
+NumberFormat OneGroupFormat() {
+  NumberFormat format;
+  format.group_sizes = {3, 0};
+  return format;
+}
+
 NumberFormat UngroupedFormat() {
   NumberFormat format;
   format.group_sizes = {};
@@ -81,6 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"no_leading_zero_negative", -0.5, NoLeadingZeroFormat(), "-.5000"},
         FormatCase{"no_leading_zero_keeps_zero", 0, NoLeadingZeroFormat(), ".0000"},
         FormatCase{"indian_grouping", 123456789, IndianGroupingFormat(), "12,34,56,789.0000"},
+        FormatCase{"one_group", 1234567.25, OneGroupFormat(), "1234,567.2500"},
         FormatCase{"ungrouped", 1234567.25, UngroupedFormat(), "1234567.2500"},
         FormatCase{"infinity", INFINITY, DecimalPointFormat(), "inf"},
         FormatCase{"nan", NAN, DecimalPointFormat(), "nan"}),

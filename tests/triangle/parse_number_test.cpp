@@ -139,10 +139,13 @@ TEST(ParseNumber, ReadsBackEveryResultTheProgramWrites) {
   parentheses_comma.leading_zero = false;
   NumberFormat indian;
   indian.group_sizes = {3, 2};
+  NumberFormat one_group;  // the digits left of the first group stay together
+  one_group.group_sizes = {3, 0};
 
   std::mt19937_64 random(20261209);
   std::uniform_real_distribution<double> exponent(-8, 40);
-  for (const auto& format : {DecimalPointFormat(), BulgarianFormat(), parentheses_comma, indian}) {
+  for (const auto& format :
+       {DecimalPointFormat(), BulgarianFormat(), parentheses_comma, indian, one_group}) {
     for (int i = 0; i < 20000; ++i) {
       const double magnitude = std::pow(10.0, exponent(random));
       const double value = (i % 2 == 0) ? magnitude : -magnitude;
