@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation2)
 if [[ "${1:-}" == "test" ]]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils x11-apps
-             clang libclang-rt-14-dev valgrind gcovr)
+             clang libclang-rt-14-dev valgrind gcovr strace python3-xlib)
 fi
 
 missing=()

@@ -1,0 +1,14 @@
+#!/usr/bin/python3
+"""Asks a window to close as a window manager would: WM_DELETE_WINDOW. Usage: close_window.py ID"""
+import sys
+
+from Xlib import X, display, protocol
+
+connection = display.Display()
+window = connection.create_resource_object("window", int(sys.argv[1]))
+protocols = connection.intern_atom("WM_PROTOCOLS")
+delete = connection.intern_atom("WM_DELETE_WINDOW")
+message = protocol.event.ClientMessage(
+    window=window, client_type=protocols, data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+window.send_event(message, event_mask=X.NoEventMask)
+connection.flush()

@@ -1,0 +1,40 @@
+# Sourced by the scripts that drive the real program on a private Xvfb server.
+# Provides: start_xvfb (exports DISPLAY), start_in_background CMD..., wait_for_window,
+# and removes the servers, programs and scratch folder ($workdir) on exit.
+
+workdir=$(mktemp -d)
+background_pids=()
+cleanup_xvfb_session() {
+  for pid in "${background_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$workdir"
+}
+trap cleanup_xvfb_session EXIT
+
+start_in_background() {
+  "$@" &
+  background_pids+=($!)
+}
+
+start_xvfb() {
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$workdir/display" 2>/dev/null &
+  background_pids+=($!)
+  for _ in $(seq 100); do [[ -s "$workdir/display" ]] && break; sleep 0.1; done
+  [[ -s "$workdir/display" ]] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
+  export DISPLAY=":$(head -n1 "$workdir/display")"
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+}
+
+# Prints the calculator's window once it is mapped; fails after 20 seconds.
+wait_for_window() {
+  local window
+  window=$(timeout 20 xdotool search --sync --onlyvisible --classname equilateral-triangle |
+           head -n1) || true
+  [[ -n "$window" ]] || { echo "FAIL: no window was mapped" >&2; exit 1; }
+  echo "$window"
+}
+
+# Clicks at (x, y) of the window's client area, in pixels.
+click_at() {
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+}
