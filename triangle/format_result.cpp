@@ -90,4 +90,16 @@ std::string FormatResult(double value, const NumberFormat& format) {
   return text;
 }
 
+std::string FormatFullPrecision(double value, const NumberFormat& format) {
+  std::array<char, 32> buffer;  // the longest round-trip form is 24 characters
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  const std::string_view plain(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+  const std::size_t point = plain.find('.');
+  if (point == std::string_view::npos) return std::string(plain);
+  std::string text(plain.substr(0, point));
+  text += format.decimal_separator;
+  text += plain.substr(point + 1);
+  return text;
+}
+
 }  // namespace triangle

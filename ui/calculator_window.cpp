@@ -1,16 +1,24 @@
 #include "ui/calculator_window.h"
 
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <utility>
 
 #include "triangle/failures.h"
+#include "triangle/parse_number.h"
+#include "triangle/quantities.h"
 #include "ui/layout.h"
+#include "ui/qt_text.h"
+#include "ui/result_texts.h"
 #include "ui/texts.h"
 
 namespace ui {
@@ -19,10 +27,6 @@ namespace {
 // Qt's own "no limit" for a line edit; its setMaxLength(0) would let nothing in.
 constexpr int kQtUnlimitedLength = 32767;
 constexpr int kInitialMaxLength = controller::MainWindow::kInitialMaxLength;
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Fills the whole widget; buttons paint from QPalette::Button, labels and windows from Window.
 void SetBackground(QWidget* widget, const QColor& colour) {
@@ -34,7 +38,7 @@ void SetBackground(QWidget* widget, const QColor& colour) {
 
 QPlainTextEdit* CreateInfoField(int index, QWidget* parent) {
   auto* field =
-      new QPlainTextEdit(FromUtf8(index == 0 ? texts::kStatement : texts::kSaying), parent);
+      new QPlainTextEdit(ToQString(index == 0 ? texts::kStatement : texts::kSaying), parent);
   field->setReadOnly(true);
   // Read-only, yet reachable with Tab and selectable with the keyboard.
   field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -52,8 +56,9 @@ CalculatorWindow::CalculatorWindow(triangle::NumberFormat format, QWidget* paren
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      controller_(*this, std::move(format)) {
-  setWindowTitle(FromUtf8(texts::kWindowTitle));
+      format_(std::move(format)),
+      controller_(*this, format_) {
+  setWindowTitle(ToQString(texts::kWindowTitle));
   setFixedSize(ClientSize());
   SetBackground(this, kWindowBackground);
   QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
@@ -76,6 +81,7 @@ void CalculatorWindow::BuildControls() {
     }
   }
   info_fields_[0]->raise();  // of the two overlapping fields, the statement stays readable
+  AddShortcuts();
 
   // Reported only when an option becomes the chosen one: clicking the chosen option again
   // does not throw away what was typed into its field.
@@ -88,29 +94,43 @@ void CalculatorWindow::BuildControls() {
 QWidget* CalculatorWindow::CreateControl(const ControlLayout& layout) {
   switch (layout.kind) {
     case ControlKind::kInfoField:
-      return info_fields_.at(layout.index) = CreateInfoField(layout.index, this);
+      info_fields_.at(layout.index) = CreateInfoField(layout.index, this);
+      info_fields_.at(layout.index)
+          ->setAccessibleName(ToQString(texts::kInfoFieldNames.at(layout.index)));
+      info_fields_.at(layout.index)->installEventFilter(this);
+      return info_fields_.at(layout.index);
     case ControlKind::kLabel: {
-      label_ = new QLabel(FromUtf8(texts::kTitleLabel), this);
+      label_ = new QLabel(ToQString(texts::kTitleLabel), this);
       label_->setAlignment(Qt::AlignCenter);
       SetBackground(label_, *layout.background);
       return label_;
     }
     case ControlKind::kOption: {
-      auto* option = new QRadioButton(FromUtf8(texts::kOptionCaptions.at(layout.index)), this);
+      auto* option = new QRadioButton(ToQString(texts::kOptionCaptions.at(layout.index)), this);
       SetBackground(option, *layout.background);
+      option->setAccessibleName(ToQString(texts::kOptionNamePrefix) +
+                                ToQString(texts::kMeasureNames.at(layout.index)));
+      option->setToolTip(ToQString(texts::kOptionTooltipPrefix) +
+                         ToQString(texts::kSideFromMeasure.at(layout.index)));
+      option->installEventFilter(this);
       option_group_->addButton(option, layout.index);
       return options_.at(layout.index) = option;
     }
     case ControlKind::kQuantityField: {
       auto* field = new QLineEdit(this);
       field->setMaxLength(kInitialMaxLength);
+      field->setAccessibleName(ToQString(texts::kMeasureNames.at(layout.index)));
+      field->installEventFilter(this);
       return fields_.at(layout.index) = field;
     }
     case ControlKind::kCommandButton: {
       const bool calculate = layout.index == controller::MainWindow::kCalculateButton;
       auto* button = new QPushButton(
-          FromUtf8(calculate ? texts::kCalculateCaption : texts::kClearCaption), this);
+          ToQString(calculate ? texts::kCalculateCaption : texts::kClearCaption), this);
       button->setAutoDefault(false);
+      button->setAccessibleDescription(calculate ? QStringLiteral("Enter")
+                                                 : QStringLiteral("Escape"));
+      button->installEventFilter(this);
       QPalette palette = button->palette();  // Fusion shades the rounded button from this
       palette.setColor(QPalette::Button, *layout.background);
       button->setPalette(palette);
@@ -138,7 +158,7 @@ std::string CalculatorWindow::FieldText(triangle::QuantityIndex field) const {
 }
 
 void CalculatorWindow::SetFieldText(triangle::QuantityIndex field, std::string_view text) {
-  fields_.at(field)->setText(FromUtf8(text));
+  fields_.at(field)->setText(ToQString(text));
 }
 
 void CalculatorWindow::SetFieldEnabled(triangle::QuantityIndex field, bool enabled) {
@@ -150,26 +170,76 @@ void CalculatorWindow::SetFieldMaxLength(triangle::QuantityIndex field, int max_
 }
 
 void CalculatorWindow::OnOptionChosen(int index) {
+  ClearResultTooltips();  // the fields are about to change
   controller_.OnOptionClick(static_cast<std::int16_t>(index));
 }
 
 // The event boundary: a failed calculation is reported here and the window stays as the
 // controller left it, so the user can correct the value and go on.
 void CalculatorWindow::OnCommandClicked(int index) {
+  ClearResultTooltips();
   try {
     controller_.OnCommandClick(static_cast<std::int16_t>(index));
+    const bool calculated = index == controller::MainWindow::kCalculateButton &&
+                            SelectedOption() != controller::MainWindow::kNoOption;
+    if (calculated) ShowResultTooltips();
   } catch (const triangle::OverflowError&) {
-    ReportFailure(FromUtf8(texts::kOverflowMessage));
+    ReportFailure(ToQString(texts::kOverflowMessage));
   } catch (const triangle::InvalidArgumentError&) {
-    ReportFailure(FromUtf8(texts::kNegativeAreaMessage));
+    ReportFailure(ToQString(texts::kNegativeAreaMessage));
   } catch (const std::exception& failure) {
-    ReportFailure(FromUtf8(texts::kUnexpectedFailureMessage) + '\n' +
+    ReportFailure(ToQString(texts::kUnexpectedFailureMessage) + '\n' +
                   QString::fromLocal8Bit(failure.what()));
   }
 }
 
 void CalculatorWindow::ReportFailure(const QString& message) {
-  QMessageBox::critical(this, FromUtf8(texts::kFailureTitle), message);
+  QMessageBox::critical(this, ToQString(texts::kFailureTitle), message);
+}
+
+// Window shortcuts, so they work from every control: Return and Enter calculate, Escape clears.
+void CalculatorWindow::AddShortcuts() {
+  const auto press = [this](int button, QKeySequence key) {
+    connect(new QShortcut(key, this), &QShortcut::activated, buttons_.at(button),
+            &QPushButton::click);
+  };
+  press(controller::MainWindow::kCalculateButton, QKeySequence(Qt::Key_Return));
+  press(controller::MainWindow::kCalculateButton, QKeySequence(Qt::Key_Enter));
+  press(controller::MainWindow::kClearButton, QKeySequence(Qt::Key_Escape));
+}
+
+// The values come from the same functions the calculation used, at full precision, so the
+// tooltip shows what the four decimals round.
+void CalculatorWindow::ShowResultTooltips() {
+  const triangle::QuantityIndex chosen = SelectedOption();
+  const double side =
+      triangle::SideFromInput(chosen, triangle::ParseNumber(FieldText(chosen), format_));
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    if (k == chosen) continue;
+    fields_[k]->setToolTip(ResultTooltip(k, chosen, triangle::QuantityOfSide(k, side), format_));
+  }
+}
+
+void CalculatorWindow::ClearResultTooltips() {
+  for (QLineEdit* field : fields_) field->setToolTip(QString());
+}
+
+void CalculatorWindow::CopyMeasures() const {
+  QStringList texts;
+  for (const QLineEdit* field : fields_) texts << field->text();
+  QGuiApplication::clipboard()->setText(MeasuresAsText(texts));
+}
+
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  if (!static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) return false;
+  const auto* line = qobject_cast<const QLineEdit*>(watched);
+  const auto* text = qobject_cast<const QPlainTextEdit*>(watched);
+  const bool has_selection = (line != nullptr && line->hasSelectedText()) ||
+                             (text != nullptr && text->textCursor().hasSelection());
+  if (has_selection) return false;  // an ordinary copy of what is selected
+  CopyMeasures();
+  return true;
 }
 
 }  // namespace ui

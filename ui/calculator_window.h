@@ -42,12 +42,20 @@ class CalculatorWindow final : public QWidget, public platform::WindowView {
   QLabel* TitleLabel() const { return label_; }
   std::int16_t SelectedOption() const { return controller_.SelectedOption(); }
 
+ protected:
+  // Ctrl+C with nothing selected copies every measure.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void BuildControls();
   QWidget* CreateControl(const ControlLayout& layout);
   void OnOptionChosen(int index);
   void OnCommandClicked(int index);
   void ReportFailure(const QString& message);
+  void AddShortcuts();
+  void ShowResultTooltips();
+  void ClearResultTooltips();
+  void CopyMeasures() const;
 
   std::array<QPlainTextEdit*, 2> info_fields_{};
   QLabel* label_ = nullptr;
@@ -56,6 +64,7 @@ class CalculatorWindow final : public QWidget, public platform::WindowView {
   std::array<QPushButton*, 2> buttons_{};
   QButtonGroup* option_group_ = nullptr;
   QButtonGroup* command_group_ = nullptr;
+  triangle::NumberFormat format_;
   controller::MainWindow controller_;
 };
 

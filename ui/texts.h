@@ -18,6 +18,29 @@ inline constexpr std::array<std::string_view, triangle::kQuantityCount> kOptionC
     "страна",   "периметър",    " лице",     "медиана",
     "височина", "ъглополовяща", "R описана", "r вписана"};
 
+// What screen readers call each measure's field and option.
+inline constexpr std::array<std::string_view, triangle::kQuantityCount> kMeasureNames = {
+    "страна",
+    "периметър",
+    "лице",
+    "медиана",
+    "височина",
+    "ъглополовяща",
+    "радиус R на описаната окръжност",
+    "радиус r на вписаната окръжност"};
+inline constexpr std::string_view kOptionNamePrefix = "Дадена величина: ";
+inline constexpr std::array<std::string_view, 2> kInfoFieldNames = {"Условие на задачата", "Мисъл"};
+
+// How each measure follows from the side a, shown in the result fields' tooltips.
+inline constexpr std::array<std::string_view, triangle::kQuantityCount> kFormulaFromSide = {
+    "a",          "P = 3·a",    "S = a·√3·a/4", "m = a·√3/2",
+    "h = a·√3/2", "l = a·√3/2", "R = a/√3",     "r = a/(2·√3)"};
+// How the side follows from each measure, shown in the options' tooltips.
+inline constexpr std::array<std::string_view, triangle::kQuantityCount> kSideFromMeasure = {
+    "a = a",      "a = P/3",    "a = √(4·S/√3)", "a = 2·m/√3",
+    "a = 2·h/√3", "a = 2·l/√3", "a = R·√3",      "a = r·2·√3"};
+inline constexpr std::string_view kOptionTooltipPrefix = "Страната от тази величина: ";
+
 inline constexpr std::string_view kCalculateCaption = "Изчисли";
 inline constexpr std::string_view kClearCaption = "Изтрий";
 

@@ -107,5 +107,13 @@ TEST(FormatResult, WritesTheSmallestSubnormalAsZero) {
   EXPECT_EQ(FormatResult(4.9e-324, DecimalPointFormat()), "0.0000");
 }
 
+TEST(FormatFullPrecision, WritesTheShortestRoundTripTextWithTheSettingsSeparator) {
+  EXPECT_EQ(FormatFullPrecision(8.660254037844386, DecimalPointFormat()), "8.660254037844386");
+  EXPECT_EQ(FormatFullPrecision(8.660254037844386, BulgarianFormat()), "8,660254037844386");
+  EXPECT_EQ(FormatFullPrecision(12.000000000000004, BulgarianFormat()), "12,000000000000004");
+  EXPECT_EQ(FormatFullPrecision(30, BulgarianFormat()), "30");
+  EXPECT_EQ(FormatFullPrecision(-2.5e-300, BulgarianFormat()), "-2,5e-300");
+}
+
 }  // namespace
 }  // namespace triangle

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The real program under Xvfb with the AT-SPI accessibility bus: lists its controls with their
+# accessible names, then calculates (area 12) and reads what the result fields announced.
+# Needs dbus, at-spi2-core and python3-pyatspi. Usage: accessibility_check.sh PROGRAM
+set -euo pipefail
+if [[ -z "${DBUS_SESSION_BUS_ADDRESS:-}" || -z "${IN_OWN_SESSION:-}" ]]; then
+  exec env IN_OWN_SESSION=1 dbus-run-session -- "$0" "$@"  # a private session bus
+fi
+program=$1
+here=$(dirname "$0")
+source "$here/xvfb.sh"
+
+start_xvfb
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+start_in_background "$program"
+window=$(wait_for_window)
+/usr/bin/python3 "$here/atspi_session.py" list
+
+/usr/bin/python3 "$here/atspi_session.py" watch 3 >"$workdir/watch" &
+watcher=$!
+for _ in $(seq 50); do grep -q ready "$workdir/watch" 2>/dev/null && break; sleep 0.1; done
+click_at "$window" 24 116    # the area option
+click_at "$window" 190 116   # its field
+xdotool type --delay 20 "12"
+click_at "$window" 320 152   # Изчисли
+wait "$watcher" || { cat "$workdir/watch"; exit 1; }
+grep -v ready "$workdir/watch"

@@ -1,0 +1,69 @@
+#!/usr/bin/python3
+"""Reads the running calculator through the AT-SPI accessibility bus, as a screen reader does.
+
+Lists every control with its role and name, then, after the caller's calculation, the new
+values the result fields announced and the texts they hold. Fails when a control has no name
+or when no result field announced its new text.
+Usage: atspi_session.py list | atspi_session.py watch SECONDS
+"""
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+
+def find_application():
+    for _ in range(100):
+        for application in pyatspi.Registry.getDesktop(0):
+            if application is not None and application.name == "equilateral-triangle":
+                return application
+        time.sleep(0.1)
+    sys.exit("FAIL: the calculator is not on the accessibility bus")
+
+
+def controls(node):
+    for child in node:
+        if child is None:
+            continue
+        yield child
+        yield from controls(child)
+
+
+def list_controls():
+    window = find_application()[0]
+    print(f"window: {window.name}")
+    unnamed = 0
+    for control in controls(window):
+        role = control.getRoleName()
+        if role in ("filler", "scroll bar", "panel", "unknown"):
+            continue
+        print(f"  {role}: {control.name}")
+        unnamed += not control.name
+    if unnamed:
+        sys.exit(f"FAIL: {unnamed} controls have no accessible name")
+
+
+def watch(seconds):
+    find_application()
+    announced = {}
+
+    def on_text_changed(event):
+        if event.type.startswith("object:text-changed:insert") and event.source.name:
+            announced[event.source.name] = event.source.queryText().getText(0, -1)
+
+    pyatspi.Registry.registerEventListener(on_text_changed, "object:text-changed")
+    GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
+    print("ready", flush=True)
+    pyatspi.Registry.start()
+    for name, text in announced.items():
+        print(f"  announced {name}: {text}")
+    if not announced:
+        sys.exit("FAIL: no result field announced its new text")
+
+
+if __name__ == "__main__":
+    if sys.argv[1] == "list":
+        list_controls()
+    else:
+        watch(float(sys.argv[2]))
