@@ -7,7 +7,7 @@ packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation2)
 if [[ "${1:-}" == "test" ]]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils x11-apps
              clang libclang-rt-14-dev valgrind gcovr strace python3-xlib
-             dbus at-spi2-core python3-pyatspi)
+             dbus at-spi2-core python3-pyatspi desktop-file-utils appstream)
 fi
 
 missing=()

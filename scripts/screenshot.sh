@@ -1,20 +1,26 @@
 #!/usr/bin/env bash
-# Regenerates docs/screenshot.png: the real window on a private Xvfb server, after choosing
-# the area, typing 12 and pressing "Изчисли". Needs a build (default: the debug one), xvfb,
-# xdotool, x11-apps and imagemagick.
+# Regenerates docs/screenshot.png and docs/screenshot-2x.png (QT_SCALE_FACTOR=2): the real
+# window on a private Xvfb server, after choosing the area, typing 12 and pressing "Изчисли".
+# Needs a build (default: the debug one), xvfb, xdotool, x11-apps and imagemagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/debug/ui/equilateral-triangle}
 source tests/ui/xvfb.sh
 
 start_xvfb
-start_in_background "$program"
-window=$(wait_for_window)
-click_at "$window" 24 116    # the area option (" лице")
-click_at "$window" 190 116   # its field
-xdotool type --delay 50 "12"
-click_at "$window" 320 152   # Изчисли
-sleep 0.5
-xwd -silent -id "$window" -out "$workdir/window.xwd"
-convert "$workdir/window.xwd" docs/screenshot.png
-echo "docs/screenshot.png"
+for scale in 1 2; do
+  QT_SCALE_FACTOR=$scale start_in_background "$program"
+  window=$(wait_for_window)
+  click_at "$window" $((24 * scale)) $((116 * scale))    # the area option (" лице")
+  click_at "$window" $((190 * scale)) $((116 * scale))   # its field
+  xdotool type --delay 50 "12"
+  click_at "$window" $((320 * scale)) $((152 * scale))   # Изчисли
+  sleep 0.5
+  xwd -silent -id "$window" -out "$workdir/window.xwd"
+  name=docs/screenshot.png
+  [[ $scale -eq 1 ]] || name=docs/screenshot-${scale}x.png
+  convert "$workdir/window.xwd" "$name"
+  kill "${background_pids[-1]}"
+  wait "${background_pids[-1]}" 2>/dev/null || true
+  echo "$name"
+done

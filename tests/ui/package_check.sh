@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a configured build folder, validates its desktop entry and
+# AppStream data, checks that its dependencies exist in the archive, installs it into a scratch
+# root with dpkg, and starts the installed program on Xvfb until its window is mapped.
+# Needs desktop-file-utils, appstream, xvfb and xdotool. Usage: package_check.sh BUILD_DIR
+set -euo pipefail
+build=$(realpath "$1")
+source "$(dirname "$0")/xvfb.sh"
+
+cpack --config "$build/CPackConfig.cmake" -B "$workdir/package" >/dev/null
+deb=$(ls "$workdir"/package/*.deb)
+root="$workdir/root"
+mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
+touch "$root/var/lib/dpkg/status"
+# The scratch root has no other packages: its dependencies are checked against apt below.
+dpkg --root="$root" --force-depends --force-not-root --force-script-chrootless \
+  --log=/dev/null --instdir="$root" --admindir="$root/var/lib/dpkg" -i "$deb" >/dev/null 2>&1
+dpkg --admindir="$root/var/lib/dpkg" -L equilateral-triangle | sed 's/^/  /' | grep -E '\.|bin/'
+
+status=0
+app=example.ravnostranen.EquilateralTriangle
+for file in usr/bin/equilateral-triangle "usr/share/applications/$app.desktop" \
+            "usr/share/metainfo/$app.metainfo.xml" \
+            "usr/share/icons/hicolor/32x32/apps/$app.xpm" \
+            "usr/share/icons/hicolor/scalable/apps/$app.svg"; do
+  [[ -e "$root/$file" ]] || { echo "FAIL: the package does not install /$file"; status=1; }
+done
+desktop-file-validate "$root/usr/share/applications/$app.desktop" || status=1
+appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml" >/dev/null || {
+  appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml"; status=1; }
+for dependency in $(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/(.*)//; s/ //g'); do
+  apt-cache show "$dependency" >/dev/null 2>&1 || { echo "FAIL: no package $dependency"; status=1; }
+done
+
+# Start it as the desktop entry says, from the scratch root.
+command=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/$app.desktop")
+start_xvfb
+PATH="$root/usr/bin:$PATH" start_in_background $command
+wait_for_window >/dev/null
+[[ $status -eq 0 ]] && echo "$(basename "$deb"): valid, installs, and its entry starts the program"
+exit $status
