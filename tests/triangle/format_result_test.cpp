@@ -13,35 +13,11 @@ namespace {
 
 const std::string kNbsp = "\u00A0";
 
-NumberFormat ParenthesesFormat() {
-  NumberFormat format;
-  format.negative_style = NegativeStyle::kParentheses;
-  return format;
-}
-
-NumberFormat NoLeadingZeroFormat() {
-  NumberFormat format;
-  format.leading_zero = false;
-  return format;
-}
-
-NumberFormat IndianGroupingFormat() {
-  NumberFormat format;
-  format.group_sizes = {3, 2};
-  return format;
-}
-
-NumberFormat OneGroupFormat() {
-  NumberFormat format;
-  format.group_sizes = {3, 0};
-  return format;
-}
-
-NumberFormat UngroupedFormat() {
-  NumberFormat format;
-  format.group_sizes = {};
-  return format;
-}
+const NumberFormat kParentheses{.negative_style = NegativeStyle::kParentheses};
+const NumberFormat kNoLeadingZero{.leading_zero = false};
+const NumberFormat kIndianGrouping{.group_sizes = {3, 2}};
+const NumberFormat kOneGroup{.group_sizes = {3, 0}};
+const NumberFormat kUngrouped{.group_sizes = {}};
 
 struct FormatCase {
   const char* tag;
@@ -81,20 +57,20 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"just_above_tie", 2.00005000001, DecimalPointFormat(), "2.0001"},
         FormatCase{"tiny_negative_has_no_sign", -0.00001, DecimalPointFormat(), "0.0000"},
         FormatCase{"negative_zero_has_no_sign", -0.0, DecimalPointFormat(), "0.0000"},
-        FormatCase{"parentheses", -1234.5, ParenthesesFormat(), "(1,234.5000)"},
-        FormatCase{"parentheses_positive", 1.5, ParenthesesFormat(), "1.5000"},
-        FormatCase{"no_leading_zero", 0.5, NoLeadingZeroFormat(), ".5000"},
-        FormatCase{"no_leading_zero_negative", -0.5, NoLeadingZeroFormat(), "-.5000"},
-        FormatCase{"no_leading_zero_keeps_zero", 0, NoLeadingZeroFormat(), ".0000"},
-        FormatCase{"indian_grouping", 123456789, IndianGroupingFormat(), "12,34,56,789.0000"},
-        FormatCase{"one_group", 1234567.25, OneGroupFormat(), "1234,567.2500"},
-        FormatCase{"ungrouped", 1234567.25, UngroupedFormat(), "1234567.2500"},
+        FormatCase{"parentheses", -1234.5, kParentheses, "(1,234.5000)"},
+        FormatCase{"parentheses_positive", 1.5, kParentheses, "1.5000"},
+        FormatCase{"no_leading_zero", 0.5, kNoLeadingZero, ".5000"},
+        FormatCase{"no_leading_zero_negative", -0.5, kNoLeadingZero, "-.5000"},
+        FormatCase{"no_leading_zero_keeps_zero", 0, kNoLeadingZero, ".0000"},
+        FormatCase{"indian_grouping", 123456789, kIndianGrouping, "12,34,56,789.0000"},
+        FormatCase{"one_group", 1234567.25, kOneGroup, "1234,567.2500"},
+        FormatCase{"ungrouped", 1234567.25, kUngrouped, "1234567.2500"},
         FormatCase{"infinity", INFINITY, DecimalPointFormat(), "inf"},
         FormatCase{"nan", NAN, DecimalPointFormat(), "nan"}),
     TagName());
 
 TEST(FormatResult, WritesEveryIntegerDigitOfTheLargestDouble) {
-  const std::string text = FormatResult(DBL_MAX, UngroupedFormat());
+  const std::string text = FormatResult(DBL_MAX, kUngrouped);
   EXPECT_EQ(text.size(), 309u + 5u);
   EXPECT_TRUE(text.starts_with("17976931348623157")) << text;
   EXPECT_TRUE(text.ends_with(".0000")) << text;
