@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 build="${1:-build/release}"
 [[ -d "$build" ]] || cmake --preset release
 cmake --build "$build" --target triangle_bench
-"$build/bench/triangle_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+"$build/bench/triangle_bench" --benchmark_repetitions=10 --benchmark_enable_random_interleaving=true \
+  --benchmark_report_aggregates_only=true \
   --benchmark_format=csv 2>/dev/null | awk -F, '
   /_median"?,/ { name = $1; gsub(/"|_median/, "", name); time[name] = $4 }
   END {

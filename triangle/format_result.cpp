@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace triangle {
@@ -67,12 +68,15 @@ std::string FormatResult(double value, const NumberFormat& format) {
   const bool write_integer = integer != "0" || format.leading_zero;
 
   const Groups groups = SplitIntoGroups(write_integer ? integer.size() : 0, format);
-  std::string text((negative ? 1 : 0) + (parentheses ? 1 : 0) + groups.leading +
-                       groups.count * format.group_separator.size() +
-                       (write_integer ? integer.size() - groups.leading : 0) +
-                       format.decimal_separator.size() + fraction.size(),
-                   '\0');
-  char* out = text.data();
+  // Written into a stack buffer first, so the string is allocated once at its final size.
+  const std::size_t length = 2 + integer.size() + groups.count * format.group_separator.size() +
+                             format.decimal_separator.size() + fraction.size();
+  std::array<char, 512> stack_buffer;
+  std::string heap_buffer;
+  char* const start = length <= stack_buffer.size()
+                          ? stack_buffer.data()
+                          : (heap_buffer.resize(length), heap_buffer.data());
+  char* out = start;
   if (negative) *out++ = parentheses ? '(' : '-';
   if (write_integer) {
     out = Append(out, integer.substr(0, groups.leading));
@@ -85,9 +89,10 @@ std::string FormatResult(double value, const NumberFormat& format) {
     }
   }
   out = Append(out, format.decimal_separator);
-  out = Append(out, fraction);
-  if (parentheses) *out = ')';
-  return text;
+  std::memcpy(out, fraction.data(), 4);  // always four decimals
+  out += 4;
+  if (parentheses) *out++ = ')';
+  return std::string(start, out);
 }
 
 std::string FormatFullPrecision(double value, const NumberFormat& format) {
