@@ -78,6 +78,7 @@ void CalculatorWindow::BuildControls() {
     if (control->focusPolicy() != Qt::NoFocus) {
       if (previous != nullptr) setTabOrder(previous, control);
       previous = control;
+      control->installEventFilter(this);  // Ctrl+C from any control copies the measures
     }
   }
   info_fields_[0]->raise();  // of the two overlapping fields, the statement stays readable
@@ -93,12 +94,11 @@ void CalculatorWindow::BuildControls() {
 
 QWidget* CalculatorWindow::CreateControl(const ControlLayout& layout) {
   switch (layout.kind) {
-    case ControlKind::kInfoField:
-      info_fields_.at(layout.index) = CreateInfoField(layout.index, this);
-      info_fields_.at(layout.index)
-          ->setAccessibleName(ToQString(texts::kInfoFieldNames.at(layout.index)));
-      info_fields_.at(layout.index)->installEventFilter(this);
-      return info_fields_.at(layout.index);
+    case ControlKind::kInfoField: {
+      auto* field = CreateInfoField(layout.index, this);
+      field->setAccessibleName(ToQString(texts::kInfoFieldNames.at(layout.index)));
+      return info_fields_.at(layout.index) = field;
+    }
     case ControlKind::kLabel: {
       label_ = new QLabel(ToQString(texts::kTitleLabel), this);
       label_->setAlignment(Qt::AlignCenter);
@@ -112,7 +112,6 @@ QWidget* CalculatorWindow::CreateControl(const ControlLayout& layout) {
                                 ToQString(texts::kMeasureNames.at(layout.index)));
       option->setToolTip(ToQString(texts::kOptionTooltipPrefix) +
                          ToQString(texts::kSideFromMeasure.at(layout.index)));
-      option->installEventFilter(this);
       option_group_->addButton(option, layout.index);
       return options_.at(layout.index) = option;
     }
@@ -120,7 +119,6 @@ QWidget* CalculatorWindow::CreateControl(const ControlLayout& layout) {
       auto* field = new QLineEdit(this);
       field->setMaxLength(kInitialMaxLength);
       field->setAccessibleName(ToQString(texts::kMeasureNames.at(layout.index)));
-      field->installEventFilter(this);
       return fields_.at(layout.index) = field;
     }
     case ControlKind::kCommandButton: {
@@ -130,7 +128,6 @@ QWidget* CalculatorWindow::CreateControl(const ControlLayout& layout) {
       button->setAutoDefault(false);
       button->setAccessibleDescription(calculate ? QStringLiteral("Enter")
                                                  : QStringLiteral("Escape"));
-      button->installEventFilter(this);
       QPalette palette = button->palette();  // Fusion shades the rounded button from this
       palette.setColor(QPalette::Button, *layout.background);
       button->setPalette(palette);
