@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <QStyleFactory>
+
+#include "ui/equilateral-triangle.xpm"
 
 namespace ui {
 
@@ -12,7 +15,9 @@ void ConfigureApplication() {
   QApplication::setApplicationName(QStringLiteral("equilateral-triangle"));
   QApplication::setOrganizationDomain(QStringLiteral("ravnostranen.example"));
   QApplication::setApplicationVersion(QStringLiteral(TRIANGLE_VERSION_TEXT));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/equilateral-triangle.xpm")));
+  // Built from the XPM's own C array: loading it from a file or resource would load every
+  // image-format plugin at start.
+  QApplication::setWindowIcon(QPixmap(equilateral_triangle_xpm));
 }
 
 }  // namespace ui

@@ -36,9 +36,8 @@ void SetBackground(QWidget* widget, const QColor& colour) {
   widget->setAutoFillBackground(true);
 }
 
-QPlainTextEdit* CreateInfoField(int index, QWidget* parent) {
-  auto* field =
-      new QPlainTextEdit(ToQString(index == 0 ? texts::kStatement : texts::kSaying), parent);
+QPlainTextEdit* CreateInfoField(int index, const QRect& geometry, QWidget* parent) {
+  auto* field = new QPlainTextEdit(parent);
   field->setReadOnly(true);
   // Read-only, yet reachable with Tab and selectable with the keyboard.
   field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -47,6 +46,8 @@ QPlainTextEdit* CreateInfoField(int index, QWidget* parent) {
   field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   if (index == 1) field->setFrameShape(QFrame::NoFrame);
+  field->setGeometry(geometry);  // before the text, so that it is laid out once, at its width
+  field->setPlainText(ToQString(index == 0 ? texts::kStatement : texts::kSaying));
   return field;
 }
 
@@ -95,7 +96,7 @@ void CalculatorWindow::BuildControls() {
 QWidget* CalculatorWindow::CreateControl(const ControlLayout& layout) {
   switch (layout.kind) {
     case ControlKind::kInfoField: {
-      auto* field = CreateInfoField(layout.index, this);
+      auto* field = CreateInfoField(layout.index, ToPixels(layout.rect), this);
       field->setAccessibleName(ToQString(texts::kInfoFieldNames.at(layout.index)));
       return info_fields_.at(layout.index) = field;
     }
