@@ -21,6 +21,12 @@ TEST_F(CalculatorWindowTest, OpensWithNothingChosenAndFocusInTheStatement) {
   EXPECT_EQ(window_.Option(triangle::kArea)->text(), QStringLiteral(" лице"));
 }
 
+TEST_F(CalculatorWindowTest, CarriesItsVersionAndIcon) {
+  EXPECT_EQ(QApplication::applicationVersion(), QStringLiteral("1.00"));
+  EXPECT_EQ(window_.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+  EXPECT_TRUE(window_.windowTitle().startsWith(QStringLiteral("www.ravnostranen.example ")));
+}
+
 TEST_F(CalculatorWindowTest, HasTheDesignedGeometry) {
   EXPECT_EQ(window_.size(), QSize(498, 364));
   EXPECT_EQ(window_.minimumSize(), window_.maximumSize());  // not resizable
