@@ -26,7 +26,7 @@ std::string WithoutBlanks(std::string_view text) {
   return out;
 }
 
-// Consumes the leading run of characters that satisfy `is_member` and returns it.
+// Consumes the leading run of characters that satisfy IsMember and returns it.
 template <bool (*IsMember)(char)>
 std::string_view TakeWhile(std::string_view& rest) {
   const auto end = std::find_if_not(rest.begin(), rest.end(), IsMember);
