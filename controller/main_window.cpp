@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "triangle/failures.h"
 #include "triangle/format_result.h"
 #include "triangle/parse_number.h"
 #include "triangle/quantities.h"
@@ -22,6 +23,7 @@ void MainWindow::OnFormLoad() {
 
 void MainWindow::OnOptionClick(std::int16_t index) {
   if (!triangle::IsQuantityIndex(index)) return;
+  last_calculation_.reset();
   if (selected_option_ != kNoOption) {
     view_.SetFieldText(selected_option_, "");
     view_.SetFieldEnabled(selected_option_, false);
@@ -36,21 +38,36 @@ void MainWindow::OnCommandClick(std::int16_t index) {
 }
 
 // The steps run in this order so that a failure leaves a predictable window: every field
-// disabled and unlimited, the fields before the failing one written, the rest untouched.
+// disabled and unlimited, the fields before the failing one written, the rest empty.
 void MainWindow::Calculate() {
+  last_calculation_.reset();
   for (QuantityIndex k = 0; k < kQuantityCount; ++k) {
     view_.SetFieldMaxLength(k, WindowView::kNoLengthLimit);
     view_.SetFieldEnabled(k, false);
   }
-  const double given = triangle::ParseNumber(view_.FieldText(selected_option_), format_);
-  const double side = triangle::SideFromInput(selected_option_, given);
-  for (QuantityIndex k = 0; k < kQuantityCount; ++k) {
-    if (k == selected_option_) continue;  // the typed text stays as the user wrote it
-    view_.SetFieldText(k, triangle::FormatResult(triangle::QuantityOfSide(k, side), format_));
+  Calculation calculation{.given = selected_option_, .values = {}};
+  QuantityIndex next = 0;  // the first field this calculation has not written yet
+  try {
+    const double given = triangle::ParseNumber(view_.FieldText(selected_option_), format_);
+    const double side = triangle::SideFromInput(selected_option_, given);
+    calculation.values[static_cast<std::size_t>(selected_option_)] = given;
+    for (; next < kQuantityCount; ++next) {
+      if (next == selected_option_) continue;  // the typed text stays as the user wrote it
+      const double value = triangle::QuantityOfSide(next, side);
+      calculation.values[static_cast<std::size_t>(next)] = value;
+      view_.SetFieldText(next, triangle::FormatResult(value, format_));
+    }
+  } catch (const triangle::CalculationError&) {
+    for (; next < kQuantityCount; ++next) {
+      if (next != selected_option_) view_.SetFieldText(next, "");
+    }
+    throw;
   }
+  last_calculation_ = calculation;
 }
 
 void MainWindow::ClearAll() {
+  last_calculation_.reset();
   for (QuantityIndex k = 0; k < kQuantityCount; ++k) {
     view_.ClearOption(k);
     view_.SetFieldText(k, "");

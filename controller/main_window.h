@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 
 #include "platform/window_view.h"
 #include "triangle/number_format.h"
@@ -11,9 +13,10 @@ namespace controller {
 // The calculator window's behaviour: which measure the user chose, and what loading the
 // window, choosing a measure and pressing a button do to the controls.
 //
-// There is no error handling here on purpose: a failed computation (triangle::CalculationError)
-// leaves Calculate at the failing step, with the fields written so far showing their new text,
-// and reaches the caller of OnCommandClick, which reports it.
+// A failed computation (triangle::CalculationError) stops Calculate at the failing step and
+// reaches the caller of OnCommandClick, which reports it. The fields written so far keep their
+// new text; the later ones are emptied, so that no result of an earlier triangle stays beside
+// the new input.
 class MainWindow {
  public:
   static constexpr std::int16_t kNoOption = -1;
@@ -33,6 +36,18 @@ class MainWindow {
   // kNoOption until the user first chooses a measure; the clear button does not reset it.
   std::int16_t SelectedOption() const { return selected_option_; }
 
+  // What the last calculation computed, at full precision: the given measure and the value of
+  // every measure (the given one as read from its field). Empty when the fields do not show a
+  // whole calculation: before the first, after choosing or clearing, and after a failure.
+  struct Calculation {
+    triangle::QuantityIndex given;
+    std::array<double, triangle::kQuantityCount> values;
+  };
+  const std::optional<Calculation>& LastCalculation() const { return last_calculation_; }
+
+  // How numbers are read and written.
+  const triangle::NumberFormat& Format() const { return format_; }
+
  private:
   void Calculate();
   void ClearAll();
@@ -40,6 +55,7 @@ class MainWindow {
   platform::WindowView& view_;
   triangle::NumberFormat format_;
   std::int16_t selected_option_ = kNoOption;
+  std::optional<Calculation> last_calculation_;
 };
 
 }  // namespace controller

@@ -4,8 +4,8 @@
 # Needs a build (default: the debug one), xvfb, xdotool, x11-apps and imagemagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-program=${1:-build/debug/ui/equilateral-triangle}
-source tests/ui/xvfb.sh
+program=${1:-build/debug/qt/equilateral-triangle}
+source tests/qt/xvfb.sh
 
 start_xvfb
 for scale in 1 2; do

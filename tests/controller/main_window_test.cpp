@@ -8,6 +8,7 @@
 #include "fake_window.h"
 #include "tag_name.h"
 #include "triangle/failures.h"
+#include "triangle/format_result.h"
 #include "triangle/parse_number.h"
 
 namespace controller {
@@ -103,6 +104,19 @@ TEST_P(CalculationRoad, WritesTheOtherSevenAndKeepsTheTypedText) {
   ExpectEveryField(false, 0);
   EXPECT_TRUE(view_.chosen[GetParam().chosen]);
   EXPECT_EQ(window_.SelectedOption(), GetParam().chosen);
+
+  // The full-precision values behind the texts, for the window's tooltips.
+  const auto& calculation = window_.LastCalculation();
+  ASSERT_TRUE(calculation.has_value());
+  EXPECT_EQ(calculation->given, GetParam().chosen);
+  for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    if (k == GetParam().chosen) continue;
+    EXPECT_EQ(triangle::FormatResult(calculation->values[k], window_.Format()),
+              GetParam().expected[k])
+        << k;
+  }
+  Choose(GetParam().chosen == 0 ? 1 : 0);
+  EXPECT_FALSE(window_.LastCalculation().has_value());  // the fields no longer show it
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -168,7 +182,7 @@ TEST_F(MainWindowTest, IgnoresIndicesNoControlHas) {
   EXPECT_EQ(window_.SelectedOption(), triangle::kSide);
 }
 
-TEST_F(MainWindowTest, OverflowStopsAtTheFailingFieldAndLeavesTheRest) {
+TEST_F(MainWindowTest, OverflowStopsAtTheFailingFieldAndEmptiesTheRest) {
   Choose(triangle::kSide);
   view_.Type(triangle::kSide, "1");
   Calculate();  // lifts the length limit
@@ -183,9 +197,11 @@ TEST_F(MainWindowTest, OverflowStopsAtTheFailingFieldAndLeavesTheRest) {
   EXPECT_TRUE(texts[triangle::kPerimeter].ends_with(".0000"));  // all 201 digits, grouped
   EXPECT_EQ(triangle::ParseNumber(texts[triangle::kPerimeter], triangle::DecimalPointFormat()),
             1e200 * 3);
+  ASSERT_FALSE(first[triangle::kArea].empty());
   for (QuantityIndex k = triangle::kArea; k < triangle::kQuantityCount; ++k) {
-    EXPECT_EQ(texts[k], first[k]) << k;  // the failing field and those after keep their text
+    EXPECT_EQ(texts[k], "") << k;  // no result of the side-1 triangle stays beside 1E200
   }
+  EXPECT_FALSE(window_.LastCalculation().has_value());
   ExpectEveryField(false, 0);
   EXPECT_TRUE(view_.chosen[triangle::kSide]);
   EXPECT_EQ(window_.SelectedOption(), triangle::kSide);

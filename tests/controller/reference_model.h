@@ -43,18 +43,22 @@ class ReferenceModel {
   Failure Calculate() {
     if (selected < 0) return Failure::kNone;  // Fresh: the button does nothing
     for (Field& field : fields) field = {field.text, false, 0};
+    triangle::QuantityIndex written = 0;  // fields before this one hold this triangle's results
     try {
       const double side =
           triangle::SideFromInput(static_cast<triangle::QuantityIndex>(selected),
                                   triangle::ParseNumber(fields[selected].text, format_));
-      for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-        if (k != selected) {
-          fields[k].text = triangle::FormatResult(triangle::QuantityOfSide(k, side), format_);
+      for (; written < triangle::kQuantityCount; ++written) {
+        if (written != selected) {
+          fields[written].text =
+              triangle::FormatResult(triangle::QuantityOfSide(written, side), format_);
         }
       }
     } catch (const triangle::OverflowError&) {
+      EmptyResultsFrom(written);
       return Failure::kOverflow;
     } catch (const triangle::InvalidArgumentError&) {
+      EmptyResultsFrom(written);
       return Failure::kInvalidArgument;
     }
     return Failure::kNone;
@@ -66,6 +70,13 @@ class ReferenceModel {
   }
 
  private:
+  // A failed calculation leaves no result of an earlier one beside the new input.
+  void EmptyResultsFrom(triangle::QuantityIndex first) {
+    for (triangle::QuantityIndex k = first; k < triangle::kQuantityCount; ++k) {
+      if (k != selected) fields[k].text.clear();
+    }
+  }
+
   triangle::NumberFormat format_;
 };
 

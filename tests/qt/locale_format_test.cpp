@@ -1,8 +1,8 @@
-#include "ui/locale_format.h"
+#include "qt/locale_format.h"
 
 #include <gtest/gtest.h>
 
-namespace ui {
+namespace qt_ui {
 namespace {
 
 TEST(NumberFormatFromLocale, BulgarianUsesCommaAndNoBreakSpaceByThousands) {
@@ -27,4 +27,4 @@ TEST(NumberFormatFromLocale, OmittedGroupSeparatorMeansNoGrouping) {
 }
 
 }  // namespace
-}  // namespace ui
+}  // namespace qt_ui

@@ -10,9 +10,9 @@
 #include <QTimer>
 
 #include "qstring_printer.h"
-#include "ui/calculator_window.h"
+#include "qt/calculator_window.h"
 
-namespace ui {
+namespace qt_ui {
 
 using triangle::QuantityIndex;
 
@@ -69,4 +69,4 @@ class CalculatorWindowTest : public testing::Test {
   CalculatorWindow window_{triangle::DecimalPointFormat()};
 };
 
-}  // namespace ui
+}  // namespace qt_ui

@@ -1,8 +1,8 @@
-#include "ui/locale_format.h"
+#include "qt/locale_format.h"
 
 #include <QString>
 
-namespace ui {
+namespace qt_ui {
 namespace {
 
 // Qt does not publish group sizes, so they are read off a formatted long integer: the
@@ -31,4 +31,4 @@ triangle::NumberFormat NumberFormatFromLocale(const QLocale& locale) {
   return format;
 }
 
-}  // namespace ui
+}  // namespace qt_ui

@@ -6,7 +6,7 @@
 #include "triangle/quantity_index.h"
 
 // Every text the window shows, in Bulgarian, as UTF-8.
-namespace ui::texts {
+namespace design::texts {
 
 inline constexpr std::string_view kWindowTitle =
     "www.ravnostranen.example Геометрия - равностранен триъгълник";
@@ -58,4 +58,4 @@ inline constexpr std::string_view kNegativeAreaMessage =
 inline constexpr std::string_view kUnexpectedFailureMessage =
     "Изчислението не можа да бъде завършено:";
 
-}  // namespace ui::texts
+}  // namespace design::texts

@@ -1,13 +1,13 @@
-#include "ui/application.h"
+#include "qt/application.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QStyleFactory>
 
-#include "ui/equilateral-triangle.xpm"
+#include "qt/equilateral-triangle.xpm"
 
-namespace ui {
+namespace qt_ui {
 
 void ConfigureApplication() {
   // Fusion paints push buttons and option buttons with their palette colours everywhere.
@@ -20,4 +20,4 @@ void ConfigureApplication() {
   QApplication::setWindowIcon(QPixmap(equilateral_triangle_xpm));
 }
 
-}  // namespace ui
+}  // namespace qt_ui

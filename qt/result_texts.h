@@ -7,7 +7,7 @@
 #include "triangle/quantity_index.h"
 
 // Texts the window derives from a calculation: the result fields' tooltips and the clipboard.
-namespace ui {
+namespace qt_ui {
 
 // The formula that gave measure `field` when `chosen` was given, and its full-precision value.
 QString ResultTooltip(triangle::QuantityIndex field, triangle::QuantityIndex chosen, double value,
@@ -16,4 +16,4 @@ QString ResultTooltip(triangle::QuantityIndex field, triangle::QuantityIndex cho
 // One line "caption: text" for each measure, in the fields' order.
 QString MeasuresAsText(const QStringList& field_texts);
 
-}  // namespace ui
+}  // namespace qt_ui

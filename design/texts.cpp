@@ -1,6 +1,6 @@
-#include "ui/texts.h"
+#include "design/texts.h"
 
-namespace ui::texts {
+namespace design::texts {
 
 // Eighteen lines, each ending in a line break; the double blanks are as designed.
 const std::string_view kStatement =
@@ -31,4 +31,4 @@ const std::string_view kSaying =
     "правилния начин, е, че никой не оценява колко трудно е \n"
     "било. \n";
 
-}  // namespace ui::texts
+}  // namespace design::texts

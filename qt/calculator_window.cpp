@@ -1,4 +1,4 @@
-#include "ui/calculator_window.h"
+#include "qt/calculator_window.h"
 
 #include <QButtonGroup>
 #include <QClipboard>
@@ -13,30 +13,28 @@
 #include <QShortcut>
 #include <utility>
 
+#include "design/texts.h"
+#include "design/window_design.h"
+#include "qt/design_to_qt.h"
+#include "qt/qt_text.h"
+#include "qt/result_texts.h"
 #include "triangle/failures.h"
-#include "triangle/parse_number.h"
-#include "triangle/quantities.h"
-#include "ui/layout.h"
-#include "ui/qt_text.h"
-#include "ui/result_texts.h"
-#include "ui/texts.h"
 
-namespace ui {
+namespace qt_ui {
 namespace {
 
 // Qt's own "no limit" for a line edit; its setMaxLength(0) would let nothing in.
 constexpr int kQtUnlimitedLength = 32767;
-constexpr int kInitialMaxLength = controller::MainWindow::kInitialMaxLength;
 
 // Fills the whole widget; buttons paint from QPalette::Button, labels and windows from Window.
-void SetBackground(QWidget* widget, const QColor& colour) {
+void SetBackground(QWidget* widget, const design::Rgb& colour) {
   QPalette palette = widget->palette();
-  palette.setColor(widget->backgroundRole(), colour);
+  palette.setColor(widget->backgroundRole(), ToQColor(colour));
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
 }
 
-QPlainTextEdit* CreateInfoField(int index, const QRect& geometry, QWidget* parent) {
+QPlainTextEdit* CreateInfoField(const design::Control& control, QWidget* parent) {
   auto* field = new QPlainTextEdit(parent);
   field->setReadOnly(true);
   // Read-only, yet reachable with Tab and selectable with the keyboard.
@@ -44,10 +42,11 @@ QPlainTextEdit* CreateInfoField(int index, const QRect& geometry, QWidget* paren
   field->setFocusPolicy(Qt::StrongFocus);
   field->setTabChangesFocus(true);
   field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  if (index == 1) field->setFrameShape(QFrame::NoFrame);
-  field->setGeometry(geometry);  // before the text, so that it is laid out once, at its width
-  field->setPlainText(ToQString(index == 0 ? texts::kStatement : texts::kSaying));
+  field->setVerticalScrollBarPolicy(control.vertical_scroll_bar ? Qt::ScrollBarAlwaysOn
+                                                                : Qt::ScrollBarAsNeeded);
+  if (!control.border) field->setFrameShape(QFrame::NoFrame);
+  field->setGeometry(ToQRect(control.rect));  // before the text: laid out once, at its width
+  field->setPlainText(ToQString(control.text));
   return field;
 }
 
@@ -57,12 +56,11 @@ CalculatorWindow::CalculatorWindow(triangle::NumberFormat format, QWidget* paren
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      format_(std::move(format)),
-      controller_(*this, format_) {
-  setWindowTitle(ToQString(texts::kWindowTitle));
+      controller_(*this, std::move(format)) {
+  setWindowTitle(ToQString(design::texts::kWindowTitle));
   setFixedSize(ClientSize());
-  SetBackground(this, kWindowBackground);
-  QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
+  SetBackground(this, design::kWindowBackground);
+  QFont font(ToQString(design::kFont.family), design::kFont.points, design::kFont.weight / 10);
   setFont(font);
   BuildControls();
 }
@@ -73,9 +71,9 @@ void CalculatorWindow::BuildControls() {
   command_group_->setExclusive(false);
 
   QWidget* previous = nullptr;
-  for (const ControlLayout& layout : kControls) {
+  for (const design::Control& layout : design::kControls) {
     QWidget* control = CreateControl(layout);
-    control->setGeometry(ToPixels(layout.rect));
+    control->setGeometry(ToQRect(layout.rect));
     if (control->focusPolicy() != Qt::NoFocus) {
       if (previous != nullptr) setTabOrder(previous, control);
       previous = control;
@@ -93,44 +91,44 @@ void CalculatorWindow::BuildControls() {
   connect(command_group_, &QButtonGroup::idClicked, this, &CalculatorWindow::OnCommandClicked);
 }
 
-QWidget* CalculatorWindow::CreateControl(const ControlLayout& layout) {
+QWidget* CalculatorWindow::CreateControl(const design::Control& layout) {
   switch (layout.kind) {
-    case ControlKind::kInfoField: {
-      auto* field = CreateInfoField(layout.index, ToPixels(layout.rect), this);
-      field->setAccessibleName(ToQString(texts::kInfoFieldNames.at(layout.index)));
+    case design::ControlKind::kInfoField: {
+      auto* field = CreateInfoField(layout, this);
+      field->setAccessibleName(ToQString(design::texts::kInfoFieldNames.at(layout.index)));
       return info_fields_.at(layout.index) = field;
     }
-    case ControlKind::kLabel: {
-      label_ = new QLabel(ToQString(texts::kTitleLabel), this);
-      label_->setAlignment(Qt::AlignCenter);
+    case design::ControlKind::kLabel: {
+      label_ = new QLabel(ToQString(layout.text), this);
+      label_->setAlignment(layout.alignment == design::Alignment::kCentre ? Qt::AlignCenter
+                                                                          : Qt::AlignLeft);
       SetBackground(label_, *layout.background);
       return label_;
     }
-    case ControlKind::kOption: {
-      auto* option = new QRadioButton(ToQString(texts::kOptionCaptions.at(layout.index)), this);
+    case design::ControlKind::kOption: {
+      auto* option = new QRadioButton(ToQString(layout.text), this);
       SetBackground(option, *layout.background);
-      option->setAccessibleName(ToQString(texts::kOptionNamePrefix) +
-                                ToQString(texts::kMeasureNames.at(layout.index)));
-      option->setToolTip(ToQString(texts::kOptionTooltipPrefix) +
-                         ToQString(texts::kSideFromMeasure.at(layout.index)));
+      option->setAccessibleName(ToQString(design::texts::kOptionNamePrefix) +
+                                ToQString(design::texts::kMeasureNames.at(layout.index)));
+      option->setToolTip(ToQString(design::texts::kOptionTooltipPrefix) +
+                         ToQString(design::texts::kSideFromMeasure.at(layout.index)));
       option_group_->addButton(option, layout.index);
       return options_.at(layout.index) = option;
     }
-    case ControlKind::kQuantityField: {
+    case design::ControlKind::kQuantityField: {
       auto* field = new QLineEdit(this);
-      field->setMaxLength(kInitialMaxLength);
-      field->setAccessibleName(ToQString(texts::kMeasureNames.at(layout.index)));
+      field->setMaxLength(controller::MainWindow::kInitialMaxLength);
+      field->setAccessibleName(ToQString(design::texts::kMeasureNames.at(layout.index)));
       return fields_.at(layout.index) = field;
     }
-    case ControlKind::kCommandButton: {
+    case design::ControlKind::kCommandButton: {
       const bool calculate = layout.index == controller::MainWindow::kCalculateButton;
-      auto* button = new QPushButton(
-          ToQString(calculate ? texts::kCalculateCaption : texts::kClearCaption), this);
+      auto* button = new QPushButton(ToQString(layout.text), this);
       button->setAutoDefault(false);
       button->setAccessibleDescription(calculate ? QStringLiteral("Enter")
                                                  : QStringLiteral("Escape"));
       QPalette palette = button->palette();  // Fusion shades the rounded button from this
-      palette.setColor(QPalette::Button, *layout.background);
+      palette.setColor(QPalette::Button, ToQColor(*layout.background));
       button->setPalette(palette);
       command_group_->addButton(button, layout.index);
       return buttons_.at(layout.index) = button;
@@ -178,21 +176,19 @@ void CalculatorWindow::OnCommandClicked(int index) {
   ClearResultTooltips();
   try {
     controller_.OnCommandClick(static_cast<std::int16_t>(index));
-    const bool calculated = index == controller::MainWindow::kCalculateButton &&
-                            SelectedOption() != controller::MainWindow::kNoOption;
-    if (calculated) ShowResultTooltips();
+    ShowResultTooltips();
   } catch (const triangle::OverflowError&) {
-    ReportFailure(ToQString(texts::kOverflowMessage));
+    ReportFailure(ToQString(design::texts::kOverflowMessage));
   } catch (const triangle::InvalidArgumentError&) {
-    ReportFailure(ToQString(texts::kNegativeAreaMessage));
+    ReportFailure(ToQString(design::texts::kNegativeAreaMessage));
   } catch (const std::exception& failure) {
-    ReportFailure(ToQString(texts::kUnexpectedFailureMessage) + '\n' +
+    ReportFailure(ToQString(design::texts::kUnexpectedFailureMessage) + '\n' +
                   QString::fromLocal8Bit(failure.what()));
   }
 }
 
 void CalculatorWindow::ReportFailure(const QString& message) {
-  QMessageBox::critical(this, ToQString(texts::kFailureTitle), message);
+  QMessageBox::critical(this, ToQString(design::texts::kFailureTitle), message);
 }
 
 // Window shortcuts, so they work from every control: Return and Enter calculate, Escape clears.
@@ -206,15 +202,15 @@ void CalculatorWindow::AddShortcuts() {
   press(controller::MainWindow::kClearButton, QKeySequence(Qt::Key_Escape));
 }
 
-// The values come from the same functions the calculation used, at full precision, so the
-// tooltip shows what the four decimals round.
+// The calculation's own values at full precision, so the tooltip shows what the four decimals
+// round.
 void CalculatorWindow::ShowResultTooltips() {
-  const triangle::QuantityIndex chosen = SelectedOption();
-  const double side =
-      triangle::SideFromInput(chosen, triangle::ParseNumber(FieldText(chosen), format_));
+  const auto& calculation = controller_.LastCalculation();
+  if (!calculation) return;
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    if (k == chosen) continue;
-    fields_[k]->setToolTip(ResultTooltip(k, chosen, triangle::QuantityOfSide(k, side), format_));
+    if (k == calculation->given) continue;
+    fields_[k]->setToolTip(
+        ResultTooltip(k, calculation->given, calculation->values[k], controller_.Format()));
   }
 }
 
@@ -240,4 +236,4 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
   return true;
 }
 
-}  // namespace ui
+}  // namespace qt_ui

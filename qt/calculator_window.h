@@ -4,6 +4,7 @@
 #include <array>
 
 #include "controller/main_window.h"
+#include "design/window_design.h"
 #include "platform/window_view.h"
 #include "triangle/number_format.h"
 
@@ -14,11 +15,9 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace ui {
+namespace qt_ui {
 
-struct ControlLayout;
-
-// The calculator's one window: the controls of the layout table, carrying out the window
+// The calculator's one window: the controls of the window design, carrying out the window
 // operations for the controller and passing the user's clicks to it.
 class CalculatorWindow final : public QWidget, public platform::WindowView {
   Q_OBJECT
@@ -48,7 +47,7 @@ class CalculatorWindow final : public QWidget, public platform::WindowView {
 
  private:
   void BuildControls();
-  QWidget* CreateControl(const ControlLayout& layout);
+  QWidget* CreateControl(const design::Control& layout);
   void OnOptionChosen(int index);
   void OnCommandClicked(int index);
   void ReportFailure(const QString& message);
@@ -64,8 +63,7 @@ class CalculatorWindow final : public QWidget, public platform::WindowView {
   std::array<QPushButton*, 2> buttons_{};
   QButtonGroup* option_group_ = nullptr;
   QButtonGroup* command_group_ = nullptr;
-  triangle::NumberFormat format_;
   controller::MainWindow controller_;
 };
 
-}  // namespace ui
+}  // namespace qt_ui

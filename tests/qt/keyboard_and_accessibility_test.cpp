@@ -5,7 +5,7 @@
 
 #include "window_fixture.h"
 
-namespace ui {
+namespace qt_ui {
 namespace {
 
 const QStringList kAreaTwelve = {"5.2643", "15.7929", "12",     "4.5590",
@@ -89,4 +89,4 @@ TEST_F(CalculatorWindowTest, EveryControlHasABulgarianAccessibleName) {
 // accessibility_check.sh: Qt's offscreen platform has no accessibility to send it to.
 
 }  // namespace
-}  // namespace ui
+}  // namespace qt_ui
