@@ -3,7 +3,7 @@
 # and with "test" also those for its tests and benchmarks. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation2)
+packages=(g++ cmake ninja-build libfast-float-dev libfmt-dev qt6-base-dev fonts-liberation2)
 if [[ "${1:-}" == "test" ]]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils x11-apps
              clang libclang-rt-14-dev valgrind gcovr strace python3-xlib

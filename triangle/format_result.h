@@ -13,9 +13,9 @@ namespace triangle {
 // "inf", "-inf" or "nan".
 std::string FormatResult(double value, const NumberFormat& format);
 
-// The shortest text that reads back as exactly `value` (std::to_chars' round-trip form, with
-// an exponent where that is shorter), with the settings' decimal separator and no grouping:
-// for showing a result's full precision beside its four-decimal text.
+// The shortest text that reads back as exactly `value`, laid out as std::to_chars lays it out
+// (plain, with an exponent where that is shorter), with the settings' decimal separator and
+// no grouping: for showing a result's full precision beside its four-decimal text.
 std::string FormatFullPrecision(double value, const NumberFormat& format);
 
 }  // namespace triangle

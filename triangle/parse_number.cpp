@@ -1,11 +1,14 @@
 #include "triangle/parse_number.h"
 
+#include <fast_float/fast_float.h>
+
 #include <algorithm>
-#include <charconv>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "triangle/failures.h"
 
@@ -55,69 +58,47 @@ std::string_view TakeExponent(std::string_view& rest) {
   return exponent;
 }
 
-// The decimal exponent of the leading significant digit, saturated: positive for magnitudes
-// of 1 and above. Only used to tell overflow from underflow.
-std::int64_t ApproximateMagnitude(std::string_view ascii) {
-  if (!ascii.empty() && ascii[0] == '-') ascii.remove_prefix(1);
-  constexpr std::int64_t kSaturation = INT64_C(1) << 50;  // far beyond any double's exponent
-  std::int64_t magnitude = 0;
-  const std::size_t point = ascii.find('.');
-  const std::size_t mantissa_end = ascii.find_first_of("eE");
-  const std::string_view integer = ascii.substr(0, std::min(point, mantissa_end));
-  const std::size_t first_significant = integer.find_first_not_of('0');
-  if (first_significant != std::string_view::npos) {
-    magnitude = static_cast<std::int64_t>(integer.size() - first_significant);
-  } else if (point != std::string_view::npos) {
-    const std::string_view fraction = ascii.substr(point + 1, mantissa_end - point - 1);
-    magnitude = -static_cast<std::int64_t>(fraction.find_first_not_of('0'));
-  }
-  if (mantissa_end != std::string_view::npos) {
-    std::string_view exponent = ascii.substr(mantissa_end + 1);
-    const bool negative = !exponent.empty() && exponent[0] == '-';
-    if (!exponent.empty() && (exponent[0] == '-' || exponent[0] == '+')) exponent.remove_prefix(1);
-    std::int64_t value = 0;
-    for (char c : exponent) {
-      if (value < kSaturation) value = value * 10 + (c - '0');
-    }
-    magnitude += negative ? -value : value;
-  }
-  return magnitude;
-}
-
-// Reads "[-]digits[.digits][E[sign]digits]", with at least one mantissa digit.
+// Reads "[-]digits[.digits][E[sign]digits]", with at least one mantissa digit, correctly
+// rounded. fast_float gives an infinity beyond the double range and 0 or a subnormal below it.
 double ReadDecimal(std::string_view ascii) {
   double value = 0;
-  const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-  if (result.ec == std::errc::result_out_of_range) {
-    if (ApproximateMagnitude(ascii) > 0) throw OverflowError();
-    return ascii[0] == '-' ? -0.0 : 0.0;  // too small for a double: underflows to zero
-  }
+  fast_float::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+  if (std::isinf(value)) throw OverflowError();
   return value;
 }
 
-// Reads an unsigned integer in base 16 or 8, exactly rounded to a double.
-double ReadRadixInteger(std::string_view digits, bool octal) {
-  digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
-  // Beyond 1024 bits the value exceeds every double: 256 hex digits, 343 octal digits.
-  if (digits.size() > (octal ? 342u : 256u)) throw OverflowError();
-  if (digits.empty()) return 0;
-  std::string hex;
-  if (octal) {  // regroup the bits three to four, from the least significant end
-    constexpr std::string_view kHexDigits = "0123456789abcdef";
-    unsigned bits = 0;
-    int bit_count = 0;
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-      bits |= static_cast<unsigned>(*it - '0') << bit_count;
-      for (bit_count += 3; bit_count >= 4; bit_count -= 4, bits >>= 4) hex += kHexDigits[bits & 15];
+unsigned DigitValue(char c) {
+  if (IsDigit(c)) return static_cast<unsigned>(c - '0');
+  return static_cast<unsigned>((c | 0x20) - 'a' + 10);  // a-f in either case
+}
+
+// Reads an unsigned integer of 4 (hexadecimal) or 3 (octal) bits a digit, of any length,
+// exactly rounded to a double (ties to even).
+double ReadRadixInteger(std::string_view digits, int bits_per_digit) {
+  std::uint64_t leading = 0;      // the leading bits: at least 56 once there are that many
+  std::int64_t dropped_bits = 0;  // how many bits follow them
+  bool dropped_nonzero = false;
+  for (char c : digits) {
+    if (leading < (std::uint64_t{1} << 56)) {
+      leading = (leading << bits_per_digit) | DigitValue(c);
+    } else {
+      dropped_bits += bits_per_digit;
+      dropped_nonzero = dropped_nonzero || c != '0';
     }
-    if (bit_count > 0) hex += kHexDigits[bits];
-    std::reverse(hex.begin(), hex.end());
-    digits = hex;
   }
-  double value = 0;
-  const auto result =
-      std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::hex);
-  if (result.ec == std::errc::result_out_of_range) throw OverflowError();
+  // Round to the 53 bits of a double's significand.
+  const int excess = std::max(0, static_cast<int>(std::bit_width(leading)) - 53);
+  if (excess > 0) {
+    const std::uint64_t rest = leading & ((std::uint64_t{1} << excess) - 1);
+    const std::uint64_t half = std::uint64_t{1} << (excess - 1);
+    leading >>= excess;
+    dropped_bits += excess;
+    if (rest > half || (rest == half && (dropped_nonzero || (leading & 1) != 0))) ++leading;
+  }
+  // Beyond 2^1024 the value exceeds every double; the clamp keeps the exponent an int.
+  const double value = std::ldexp(static_cast<double>(leading),
+                                  static_cast<int>(std::min<std::int64_t>(dropped_bits, 2048)));
+  if (std::isinf(value)) throw OverflowError();
   return value;
 }
 
@@ -200,14 +181,15 @@ std::optional<double> ReadInSettingsFormat(std::string_view text, const NumberFo
   return ReadDecimal(ToAscii(negative, integer, fraction, exponent, format));
 }
 
-// Most texts are a decimal number that std::from_chars reads whole ("12", "-0.5", "1e-3").
-// They mean the same by both sets of rules, unless the settings use the full stop for
-// something other than the decimal point.
+// Most texts are a decimal number that fast_float reads whole ("12", "-0.5", "1e-3"). They
+// mean the same by both sets of rules, unless the settings use the full stop for something
+// other than the decimal point.
 std::optional<double> ReadWholeDecimal(std::string_view text, const NumberFormat& format) {
   double value = 0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  const auto result = fast_float::from_chars(text.data(), text.data() + text.size(), value);
   const bool whole = result.ec == std::errc() && result.ptr == text.data() + text.size();
-  // std::from_chars also reads "inf" and "nan", which are no numbers here.
+  // fast_float also reads "inf" and "nan", which are no numbers here; an overflow is
+  // reported by ReadDecimal.
   if (!whole || !std::isfinite(value)) return std::nullopt;
   if (format.decimal_separator != "." && text.find('.') != std::string_view::npos) {
     return std::nullopt;
@@ -222,24 +204,20 @@ double ReadLeadingNumber(std::string_view rest) {
     negative = rest[0] == '-';
     rest.remove_prefix(1);
   }
-  if (rest.size() >= 2 && rest[0] == '&') {
-    const char radix = rest[1];
-    const bool hex = radix == 'h' || radix == 'H';
-    const bool octal = radix == 'o' || radix == 'O';
-    if (hex || octal) {
-      rest.remove_prefix(2);
-      const double value = ReadRadixInteger(
-          hex ? TakeWhile<IsHexDigit>(rest) : TakeWhile<IsOctalDigit>(rest), octal);
-      return negative ? -value : value;
-    }
+  double value = 0;
+  if (rest.size() >= 2 && rest[0] == '&' && (rest[1] | 0x20) == 'h') {
+    rest.remove_prefix(2);
+    value = ReadRadixInteger(TakeWhile<IsHexDigit>(rest), 4);
+  } else if (rest.size() >= 2 && rest[0] == '&' && (rest[1] | 0x20) == 'o') {
+    rest.remove_prefix(2);
+    value = ReadRadixInteger(TakeWhile<IsOctalDigit>(rest), 3);
+  } else if (!rest.empty() && (IsDigit(rest[0]) || rest[0] == '.')) {
+    // fast_float stops where the plain rules do: at a second point, or at an E without
+    // digits. Without a digit (".") it reads nothing, and the value stays 0.
+    fast_float::from_chars(rest.data(), rest.data() + rest.size(), value);
+    if (std::isinf(value)) throw OverflowError();
   }
-
-  const char* const start = rest.data() - (negative ? 1 : 0);  // from_chars takes '-', not '+'
-  std::size_t digit_count = TakeWhile<IsDigit>(rest).size();
-  if (TakePrefix(rest, ".")) digit_count += TakeWhile<IsDigit>(rest).size();
-  if (digit_count == 0) return 0;
-  TakeExponent(rest);
-  return ReadDecimal(std::string_view(start, static_cast<std::size_t>(rest.data() - start)));
+  return negative ? -value : value;
 }
 
 }  // namespace
