@@ -103,8 +103,10 @@ double ReadRadixInteger(std::string_view digits, int bits_per_digit) {
 }
 
 // Whether an integer part with at least one group separator has groups of the right sizes,
-// checked from the decimal separator leftwards.
+// checked from the decimal separator leftwards. A grouped integer starts with a non-zero
+// digit: "0,500" is a decimal comma typed by habit, not five hundred.
 bool IsValidGrouping(std::string_view integer, const NumberFormat& format) {
+  if (integer.starts_with('0')) return false;
   const std::vector<int>& sizes = format.group_sizes;
   const std::string_view separator = format.group_separator;
   for (std::size_t size_index = 0;;) {

@@ -9,9 +9,10 @@ namespace triangle {
 // The number a field's text stands for.
 //
 // A text that, with blanks, tabs and line feeds left out, is as a whole a number written in
-// `format` (its decimal separator; its group separator between groups of the right sizes, or
-// no grouping; its negative style; an optional E exponent) reads as that number, so every
-// text FormatResult writes reads back as the value it shows.
+// `format` (its decimal separator; its group separator between groups of the right sizes
+// after a leading non-zero digit, or no grouping; its negative style; an optional E exponent)
+// reads as that number, so every text FormatResult writes reads back as the value it shows.
+// "0,500" under decimal-point settings is therefore no grouped number: it reads as 0.
 //
 // Any other text reads by the plain rules: blanks, tabs and line feeds are skipped anywhere;
 // the longest leading number is read (optional sign, digits, one full stop, an exponent E with

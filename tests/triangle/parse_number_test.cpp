@@ -91,8 +91,31 @@ INSTANTIATE_TEST_SUITE_P(
                     SettingsCase{"bg_no_leading_zero", ",5", 0, 0.5},
                     SettingsCase{"bg_exponent", "2,5E3", 2, 2500},
                     SettingsCase{"trailing_separator", "8,", 8, 8},
+                    SettingsCase{"leading_zero_is_no_group", "0,500", 0, 0.5},
+                    SettingsCase{"leading_zeros_are_no_group", "00,123", 0, 0.123},
+                    SettingsCase{"negative_leading_zero_is_no_group", "-0,500", -0.0, -0.5},
                     SettingsCase{"text_after_number", "2,5cm", 2, 2}),
     TagName());
+
+// Decimal comma, full stop between groups: the full stop of a plain decimal text means a
+// group separator only where the text as a whole is a number in this format.
+const NumberFormat kGerman{.decimal_separator = ",", .group_separator = "."};
+
+TEST(ParseNumber, ReadsAFullStopAsAGroupSeparatorOnlyBetweenWholeGroups) {
+  const struct {
+    std::string text;
+    double expected;
+  } rows[] = {{"1.500", 1500},       {"12.345.678,5", 12345678.5},
+              {"-1.234,5", -1234.5}, {"1.50", 1.5},
+              {"1.5", 1.5},          {"1.5000", 1.5},
+              {"1.50e2", 150},       {"0.500", 0.5},
+              {"00.123", 0.123},     {"1.500.00", 1.5},
+              {"1,5", 1.5}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.text);
+    EXPECT_EQ(ParseNumber(row.text, kGerman), row.expected);
+  }
+}
 
 TEST(ParseNumber, ReadsParenthesesAsNegativeUnderThatStyle) {
   NumberFormat format;
@@ -153,6 +176,16 @@ TEST(ParseNumber, ReadsBackEveryResultTheProgramWrites) {
       ASSERT_EQ(ParseNumber(text, format), RoundedToFourDecimals(value))
           << text << " under separator " << format.decimal_separator;
     }
+  }
+}
+
+TEST(ParseNumber, ReadsBackEveryResultWrittenUnderFullStopGrouping) {
+  std::mt19937_64 random(20261210);
+  std::uniform_real_distribution<double> exponent(-8, 20);
+  for (int i = 0; i < 20000; ++i) {
+    const double value = (i % 2 == 0 ? 1 : -1) * std::pow(10.0, exponent(random));
+    const std::string text = FormatResult(value, kGerman);
+    ASSERT_EQ(ParseNumber(text, kGerman), RoundedToFourDecimals(value)) << text;
   }
 }
 
