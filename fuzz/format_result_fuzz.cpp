@@ -1,11 +1,13 @@
-// FormatResult on arbitrary doubles and settings: four decimals always, and the text reads
-// back through ParseNumber to the value rounded to four decimals.
-#include <charconv>
+// FormatResult on arbitrary doubles and settings against an exact reference (fuzz/
+// exact_reference.h): the value's exact decimal expansion rounded to four decimals, ties to
+// even, grouped and signed as the settings say; and the text reads back through ParseNumber
+// as the double nearest to what it shows.
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string>
 
+#include "exact_reference.h"
 #include "fuzz_settings.h"
 #include "triangle/format_result.h"
 #include "triangle/parse_number.h"
@@ -18,21 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text = triangle::FormatResult(value, format);
   if (!std::isfinite(value)) return 0;
 
-  // Exactly four digits follow the last decimal separator, then at most a closing parenthesis.
-  const std::size_t separator = text.rfind(format.decimal_separator);
-  if (separator == std::string::npos) __builtin_trap();
-  std::string decimals = text.substr(separator + format.decimal_separator.size());
-  if (!decimals.empty() && decimals.back() == ')') decimals.pop_back();
-  if (decimals.size() != 4) __builtin_trap();
-  for (char c : decimals) {
-    if (c < '0' || c > '9') __builtin_trap();
-  }
-
-  char plain[400];
-  const auto written =
-      std::to_chars(plain, plain + sizeof plain, value, std::chars_format::fixed, 4);
-  double rounded = 0;
-  std::from_chars(plain, written.ptr, rounded);
-  if (triangle::ParseNumber(text, format) != rounded) __builtin_trap();
+  if (text != exact::Format(value, format)) __builtin_trap();
+  mpq_class shown(exact::TenThousandths(value), 10000);
+  shown.canonicalize();
+  if (std::signbit(value)) shown = -shown;
+  const auto read_back = exact::NearestDouble(shown);
+  if (!read_back || triangle::ParseNumber(text, format) != *read_back) __builtin_trap();
   return 0;
 }

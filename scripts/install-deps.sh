@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build libfast-float-dev libfmt-dev qt6-base-dev fonts-liberation2)
 if [[ "${1:-}" == "test" ]]; then
-  packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils x11-apps
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev xvfb xdotool x11-utils x11-apps
              clang libclang-rt-14-dev valgrind gcovr strace python3-xlib
              dbus at-spi2-core python3-pyatspi desktop-file-utils appstream)
 fi
