@@ -8,6 +8,8 @@ if [[ "${1:-}" == "test" ]]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev xvfb xdotool x11-utils x11-apps
              clang libclang-rt-14-dev valgrind gcovr strace python3-xlib
              dbus at-spi2-core python3-pyatspi desktop-file-utils appstream)
+  # Clang with libc++ (the clang-libcxx preset), which builds GoogleTest from Debian's sources.
+  packages+=(libc++-14-dev libc++abi-14-dev googletest)
 fi
 
 missing=()

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds with warnings as errors and runs every test, first in
-# the debug preset, then under the address and undefined-behaviour sanitizers, and ends with
-# a short run of each fuzz target. Presets can be named: scripts/test.sh debug
+# the debug preset, then the core and behaviour tests with Clang and libc++, then everything
+# under the address and undefined-behaviour sanitizers, and ends with a short run of each fuzz
+# target. Presets can be named: scripts/test.sh debug
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh test
 export TRIANGLE_WERROR=ON
 presets=("$@")
-[[ ${#presets[@]} -eq 0 ]] && presets=(debug sanitize fuzz)
+[[ ${#presets[@]} -eq 0 ]] && presets=(debug clang-libcxx sanitize fuzz)
 
 for preset in "${presets[@]}"; do
   echo "== $preset"

@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
-#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 
@@ -146,14 +147,12 @@ TEST(ParseNumber, FailsOnlyBeyondTheDoubleRange) {
   EXPECT_EQ(ParseNumber("&H0" + std::string(255, 'F'), DecimalPointFormat()), 0x1p1020);
 }
 
-// Parses text the way the plain reader does, for comparison with what FormatResult meant.
+// The value rounded to four decimals, as the C library's exact conversions give it (the
+// process runs in the "C" locale; not every toolchain has std::to_chars for doubles).
 double RoundedToFourDecimals(double value) {
   char buffer[400];
-  const auto written =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 4);
-  double rounded = 0;
-  std::from_chars(buffer, written.ptr, rounded);
-  return rounded;
+  std::snprintf(buffer, sizeof buffer, "%.4f", value);
+  return std::strtod(buffer, nullptr);
 }
 
 TEST(ParseNumber, ReadsBackEveryResultTheProgramWrites) {
