@@ -58,4 +58,14 @@ inline constexpr std::string_view kNegativeAreaMessage =
 inline constexpr std::string_view kUnexpectedFailureMessage =
     "Изчислението не можа да бъде завършено:";
 
+// Shown at a quantity field that refused an edit: the limit's number goes between the parts.
+inline constexpr std::string_view kLengthLimitHintBefore = "Полето побира най-много ";
+inline constexpr std::string_view kLengthLimitHintAfter = " знака: въведеното не е прието.";
+
+// Written to the error stream when no graphical display can be opened.
+inline constexpr std::string_view kNoDisplayMessage =
+    "Програмата се нуждае от графичен дисплей (X11 или Wayland), а такъв не може да бъде "
+    "отворен.\n"
+    "This program needs a graphical display (X11 or Wayland) and could not open one.\n";
+
 }  // namespace design::texts

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <utility>
 
@@ -22,9 +23,6 @@
 
 namespace qt_ui {
 namespace {
-
-// Qt's own "no limit" for a line edit; its setMaxLength(0) would let nothing in.
-constexpr int kQtUnlimitedLength = 32767;
 
 // Fills the whole widget; buttons paint from QPalette::Button, labels and windows from Window.
 void SetBackground(QWidget* widget, const design::Rgb& colour) {
@@ -42,6 +40,7 @@ QPlainTextEdit* CreateInfoField(const design::Control& control, QWidget* parent)
   field->setFocusPolicy(Qt::StrongFocus);
   field->setTabChangesFocus(true);
   field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  field->setWordWrapMode(QTextOption::WordWrap);  // never inside a word
   field->setVerticalScrollBarPolicy(control.vertical_scroll_bar ? Qt::ScrollBarAlwaysOn
                                                                 : Qt::ScrollBarAsNeeded);
   if (!control.border) field->setFrameShape(QFrame::NoFrame);
@@ -60,7 +59,8 @@ CalculatorWindow::CalculatorWindow(triangle::NumberFormat format, QWidget* paren
   setWindowTitle(ToQString(design::texts::kWindowTitle));
   setFixedSize(ClientSize());
   SetBackground(this, design::kWindowBackground);
-  QFont font(ToQString(design::kFont.family), design::kFont.points, design::kFont.weight / 10);
+  // Qt 6 weighs fonts on the same 1 to 1000 scale as the design (400 is normal).
+  QFont font(ToQString(design::kFont.family), design::kFont.points, design::kFont.weight);
   setFont(font);
   BuildControls();
 }
@@ -74,7 +74,7 @@ void CalculatorWindow::BuildControls() {
   for (const design::Control& layout : design::kControls) {
     QWidget* control = CreateControl(layout);
     control->setGeometry(ToQRect(layout.rect));
-    if (control->focusPolicy() != Qt::NoFocus) {
+    if (layout.kind != design::ControlKind::kLabel) {  // every other control can take focus
       if (previous != nullptr) setTabOrder(previous, control);
       previous = control;
       control->installEventFilter(this);  // Ctrl+C from any control copies the measures
@@ -88,6 +88,7 @@ void CalculatorWindow::BuildControls() {
   connect(option_group_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
     if (checked) OnOptionChosen(index);
   });
+  connect(option_group_, &QButtonGroup::idClicked, this, &CalculatorWindow::OnOptionClicked);
   connect(command_group_, &QButtonGroup::idClicked, this, &CalculatorWindow::OnCommandClicked);
 }
 
@@ -106,7 +107,7 @@ QWidget* CalculatorWindow::CreateControl(const design::Control& layout) {
       return label_;
     }
     case design::ControlKind::kOption: {
-      auto* option = new QRadioButton(ToQString(layout.text), this);
+      auto* option = new OptionButton(ToQString(layout.text), this);
       SetBackground(option, *layout.background);
       option->setAccessibleName(ToQString(design::texts::kOptionNamePrefix) +
                                 ToQString(design::texts::kMeasureNames.at(layout.index)));
@@ -116,20 +117,16 @@ QWidget* CalculatorWindow::CreateControl(const design::Control& layout) {
       return options_.at(layout.index) = option;
     }
     case design::ControlKind::kQuantityField: {
-      auto* field = new QLineEdit(this);
-      field->setMaxLength(controller::MainWindow::kInitialMaxLength);
+      auto* field = new QuantityField(this);
+      field->SetLengthLimit(controller::MainWindow::kInitialMaxLength);
       field->setAccessibleName(ToQString(design::texts::kMeasureNames.at(layout.index)));
       return fields_.at(layout.index) = field;
     }
     case design::ControlKind::kCommandButton: {
       const bool calculate = layout.index == controller::MainWindow::kCalculateButton;
-      auto* button = new QPushButton(ToQString(layout.text), this);
-      button->setAutoDefault(false);
+      auto* button = new ColourButton(ToQString(layout.text), ToQColor(*layout.background), this);
       button->setAccessibleDescription(calculate ? QStringLiteral("Enter")
                                                  : QStringLiteral("Escape"));
-      QPalette palette = button->palette();  // Fusion shades the rounded button from this
-      palette.setColor(QPalette::Button, ToQColor(*layout.background));
-      button->setPalette(palette);
       command_group_->addButton(button, layout.index);
       return buttons_.at(layout.index) = button;
     }
@@ -154,20 +151,28 @@ std::string CalculatorWindow::FieldText(triangle::QuantityIndex field) const {
 }
 
 void CalculatorWindow::SetFieldText(triangle::QuantityIndex field, std::string_view text) {
-  fields_.at(field)->setText(ToQString(text));
+  fields_.at(field)->SetText(ToQString(text));
 }
 
+// A disabled field would grey its text out and refuse selection: "disabled" is read-only.
 void CalculatorWindow::SetFieldEnabled(triangle::QuantityIndex field, bool enabled) {
-  fields_.at(field)->setEnabled(enabled);
+  fields_.at(field)->SetEditable(enabled);
 }
 
 void CalculatorWindow::SetFieldMaxLength(triangle::QuantityIndex field, int max_length) {
-  fields_.at(field)->setMaxLength(max_length == kNoLengthLimit ? kQtUnlimitedLength : max_length);
+  fields_.at(field)->SetLengthLimit(max_length == kNoLengthLimit ? QuantityField::kNoLimit
+                                                                 : max_length);
 }
 
 void CalculatorWindow::OnOptionChosen(int index) {
   ClearResultTooltips();  // the fields are about to change
   controller_.OnOptionClick(static_cast<std::int16_t>(index));
+}
+
+// Chosen by the mouse or Space: ready for typing. The arrow keys keep the focus on the options
+// so that they can go on moving through them.
+void CalculatorWindow::OnOptionClicked(int index) {
+  if (!moving_between_options_) fields_.at(index)->setFocus(Qt::OtherFocusReason);
 }
 
 // The event boundary: a failed calculation is reported here and the window stays as the
@@ -176,6 +181,7 @@ void CalculatorWindow::OnCommandClicked(int index) {
   ClearResultTooltips();
   try {
     controller_.OnCommandClick(static_cast<std::int16_t>(index));
+    KeepFocusOnAControl();
     ShowResultTooltips();
   } catch (const triangle::OverflowError&) {
     ReportFailure(ToQString(design::texts::kOverflowMessage));
@@ -191,15 +197,28 @@ void CalculatorWindow::ReportFailure(const QString& message) {
   QMessageBox::critical(this, ToQString(design::texts::kFailureTitle), message);
 }
 
-// Window shortcuts, so they work from every control: Return and Enter calculate, Escape clears.
+// Escape clears from every control. Return and Enter are no shortcut: a focused button
+// answers them itself, and keyPressEvent takes them from every other control.
 void CalculatorWindow::AddShortcuts() {
-  const auto press = [this](int button, QKeySequence key) {
-    connect(new QShortcut(key, this), &QShortcut::activated, buttons_.at(button),
-            &QPushButton::click);
-  };
-  press(controller::MainWindow::kCalculateButton, QKeySequence(Qt::Key_Return));
-  press(controller::MainWindow::kCalculateButton, QKeySequence(Qt::Key_Enter));
-  press(controller::MainWindow::kClearButton, QKeySequence(Qt::Key_Escape));
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated,
+          buttons_.at(controller::MainWindow::kClearButton), &QPushButton::click);
+}
+
+void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    buttons_.at(controller::MainWindow::kCalculateButton)->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+// Clearing empties the fields, which then take no focus: a focused one hands it to its option.
+void CalculatorWindow::KeepFocusOnAControl() {
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    if (fields_[k]->hasFocus() && fields_[k]->focusPolicy() == Qt::NoFocus) {
+      options_[k]->setFocus(Qt::OtherFocusReason);
+    }
+  }
 }
 
 // The calculation's own values at full precision, so the tooltip shows what the four decimals
@@ -215,18 +234,27 @@ void CalculatorWindow::ShowResultTooltips() {
 }
 
 void CalculatorWindow::ClearResultTooltips() {
-  for (QLineEdit* field : fields_) field->setToolTip(QString());
+  for (QuantityField* field : fields_) field->setToolTip(QString());
 }
 
 void CalculatorWindow::CopyMeasures() const {
   QStringList texts;
-  for (const QLineEdit* field : fields_) texts << field->text();
+  for (const QuantityField* field : fields_) texts << field->text();
   QGuiApplication::clipboard()->setText(MeasuresAsText(texts));
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
-  if (!static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  const bool arrow = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
+                     key->key() == Qt::Key_Left || key->key() == Qt::Key_Right;
+  if (arrow && qobject_cast<QRadioButton*>(watched) != nullptr) {
+    // The option handles the key now, so that the choice it makes knows where it came from.
+    const QScopedValueRollback moving(moving_between_options_, true);
+    watched->event(event);
+    return true;
+  }
+  if (!key->matches(QKeySequence::Copy)) return false;
   const auto* line = qobject_cast<const QLineEdit*>(watched);
   const auto* text = qobject_cast<const QPlainTextEdit*>(watched);
   const bool has_selection = (line != nullptr && line->hasSelectedText()) ||

@@ -6,11 +6,13 @@
 #include "controller/main_window.h"
 #include "design/window_design.h"
 #include "platform/window_view.h"
+#include "qt/colour_button.h"
+#include "qt/option_button.h"
+#include "qt/quantity_field.h"
 #include "triangle/number_format.h"
 
 class QButtonGroup;
 class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -35,20 +37,25 @@ class CalculatorWindow final : public QWidget, public platform::WindowView {
   void SetFieldMaxLength(triangle::QuantityIndex field, int max_length) override;
 
   QRadioButton* Option(triangle::QuantityIndex index) const { return options_.at(index); }
-  QLineEdit* Field(triangle::QuantityIndex index) const { return fields_.at(index); }
+  QuantityField* Field(triangle::QuantityIndex index) const { return fields_.at(index); }
   QPushButton* CommandButton(int index) const { return buttons_.at(index); }
   QPlainTextEdit* InfoField(int index) const { return info_fields_.at(index); }
   QLabel* TitleLabel() const { return label_; }
   std::int16_t SelectedOption() const { return controller_.SelectedOption(); }
 
  protected:
-  // Ctrl+C with nothing selected copies every measure.
+  // Ctrl+C with nothing selected copies every measure; arrow keys on an option are told
+  // apart from the other ways of choosing it.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Return and Enter that no focused control took calculate.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildControls();
   QWidget* CreateControl(const design::Control& layout);
   void OnOptionChosen(int index);
+  void OnOptionClicked(int index);
+  void KeepFocusOnAControl();
   void OnCommandClicked(int index);
   void ReportFailure(const QString& message);
   void AddShortcuts();
@@ -58,9 +65,10 @@ class CalculatorWindow final : public QWidget, public platform::WindowView {
 
   std::array<QPlainTextEdit*, 2> info_fields_{};
   QLabel* label_ = nullptr;
-  std::array<QRadioButton*, triangle::kQuantityCount> options_{};
-  std::array<QLineEdit*, triangle::kQuantityCount> fields_{};
-  std::array<QPushButton*, 2> buttons_{};
+  std::array<OptionButton*, triangle::kQuantityCount> options_{};
+  std::array<QuantityField*, triangle::kQuantityCount> fields_{};
+  std::array<ColourButton*, 2> buttons_{};
+  bool moving_between_options_ = false;  // an arrow key is choosing the next option
   QButtonGroup* option_group_ = nullptr;
   QButtonGroup* command_group_ = nullptr;
   controller::MainWindow controller_;

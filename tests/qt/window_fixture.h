@@ -60,9 +60,10 @@ class CalculatorWindowTest : public testing::Test {
     for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) texts << window_.Field(k)->text();
     return texts;
   }
-  void ExpectAllFieldsDisabled() const {
+  // The controller's "disabled": read-only, so that results stay readable and copyable.
+  void ExpectNoFieldTakesTyping() const {
     for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-      EXPECT_FALSE(window_.Field(k)->isEnabled()) << k;
+      EXPECT_TRUE(window_.Field(k)->isReadOnly()) << k;
     }
   }
 
