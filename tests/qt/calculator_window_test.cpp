@@ -1,8 +1,13 @@
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTranslator>
+#include <algorithm>
+#include <memory>
 
 #include "design/texts.h"
+#include "qt/application.h"
 #include "window_fixture.h"
 
 namespace qt_ui {
@@ -25,22 +30,48 @@ TEST_F(CalculatorWindowTest, CarriesItsVersionAndIcon) {
   EXPECT_EQ(QApplication::applicationVersion(), QStringLiteral("1.00"));
   EXPECT_EQ(window_.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
   EXPECT_TRUE(window_.windowTitle().startsWith(QStringLiteral("www.ravnostranen.example ")));
+  // The desktop entry's name: docks match the window to its launcher by it.
+  EXPECT_EQ(QGuiApplication::desktopFileName(),
+            QStringLiteral("example.ravnostranen.EquilateralTriangle"));
+}
+
+// Presses Tab (Shift+Tab with `backwards`) until the focus comes back, listing each stop.
+QList<QWidget*> TabStops(QWidget& window, bool backwards) {
+  QList<QWidget*> stops;
+  QWidget* const start = window.focusWidget();
+  for (int presses = 0; presses < 40; ++presses) {
+    QTest::keyClick(window.focusWidget(), Qt::Key_Tab,
+                    backwards ? Qt::ShiftModifier : Qt::NoModifier);
+    if (window.focusWidget() == start) break;
+    stops << window.focusWidget();
+  }
+  return stops;
 }
 
 TEST_F(CalculatorWindowTest, TabVisitsTheControlsInDesignedOrder) {
-  QList<QWidget*> expected = {window_.InfoField(0), window_.InfoField(1)};
+  window_.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+  QList<QWidget*> options = {window_.InfoField(1)};  // before a choice: empty fields are no stop
+  QList<QWidget*> rows = {window_.InfoField(1)};     // after a calculation
   for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    expected << window_.Option(k) << window_.Field(k);
+    options << window_.Option(k);
+    rows << window_.Option(k) << window_.Field(k);
   }
-  expected << window_.CommandButton(0) << window_.CommandButton(1);
+  for (QList<QWidget*>* stops : {&options, &rows}) {
+    *stops << window_.CommandButton(0) << window_.CommandButton(1);
+  }
 
-  QList<QWidget*> chain;
-  QWidget* widget = window_.InfoField(0);
-  do {
-    if (expected.contains(widget)) chain << widget;
-    widget = widget->nextInFocusChain();
-  } while (widget != window_.InfoField(0));
-  EXPECT_EQ(chain, expected);
+  window_.InfoField(0)->setFocus();
+  EXPECT_EQ(TabStops(window_, false), options);
+
+  Choose(triangle::kArea);
+  Type(triangle::kArea, QStringLiteral("12"));
+  Press(0);
+  window_.InfoField(0)->setFocus();
+  EXPECT_EQ(TabStops(window_, false), rows);
+  std::reverse(rows.begin() + 1, rows.end());  // Shift+Tab: buttons first, the saying last
+  rows.move(0, rows.size() - 1);
+  EXPECT_EQ(TabStops(window_, true), rows);
   EXPECT_EQ(window_.TitleLabel()->focusPolicy(), Qt::NoFocus);
 }
 
@@ -130,6 +161,21 @@ TEST_F(CalculatorWindowTest, NegativeAreaIsReportedBeforeAnythingIsWritten) {
                                               design::texts::kNegativeAreaMessage.size()));
   EXPECT_EQ(FieldTexts(), (QStringList{"", "", "-1", "", "", "", "", ""}));
   ExpectNoFieldTakesTyping();
+}
+
+TEST(QtOwnTexts, AreBulgarianUnderBulgarianSettings) {
+  QTranslator* translator = InstallQtTranslations(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+  ASSERT_NE(translator, nullptr);  // Debian's qt6-translations-l10n
+  QMessageBox box;
+  box.setStandardButtons(QMessageBox::Ok);
+  QLineEdit field;
+  const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+  const QString ok = box.button(QMessageBox::Ok)->text();
+  const QString undo = menu->actions().value(0)->text();
+  QCoreApplication::removeTranslator(translator);
+  delete translator;
+  EXPECT_EQ(ok, QStringLiteral("Добре"));
+  EXPECT_TRUE(undo.startsWith(QStringLiteral("&Отмяна"))) << undo.toStdString();
 }
 
 }  // namespace

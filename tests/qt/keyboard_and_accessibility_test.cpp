@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <functional>
 
 #include "window_fixture.h"
 
@@ -11,13 +12,81 @@ namespace {
 const QStringList kAreaTwelve = {"5.2643", "15.7929", "12",     "4.5590",
                                  "4.5590", "4.5590",  "3.0393", "1.5197"};
 
-TEST_F(CalculatorWindowTest, ReturnAndEnterCalculateFromTheField) {
-  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+// A focused button answers Return, Enter and Space itself; elsewhere Return and Enter calculate.
+TEST_F(CalculatorWindowTest, ReturnPressesTheFocusedButtonAndCalculatesElsewhere) {
+  const QStringList cleared(triangle::kQuantityCount, QString());
+  struct Case {
+    const char* name;
+    std::function<QWidget*()> focused;
+    Qt::Key key;
+    QStringList expected;
+  };
+  const Case cases[] = {
+      {"Return in the field", [this] { return window_.Field(triangle::kArea); }, Qt::Key_Return,
+       kAreaTwelve},
+      {"Enter in the field", [this] { return window_.Field(triangle::kArea); }, Qt::Key_Enter,
+       kAreaTwelve},
+      {"Return in the statement", [this] { return window_.InfoField(0); }, Qt::Key_Return,
+       kAreaTwelve},
+      {"Return on the option", [this] { return window_.Option(triangle::kArea); }, Qt::Key_Return,
+       kAreaTwelve},
+      {"Return on Изчисли", [this] { return window_.CommandButton(0); }, Qt::Key_Return,
+       kAreaTwelve},
+      {"Return on Изтрий", [this] { return window_.CommandButton(1); }, Qt::Key_Return, cleared},
+      {"Enter on Изтрий", [this] { return window_.CommandButton(1); }, Qt::Key_Enter, cleared},
+      {"Space on Изтрий", [this] { return window_.CommandButton(1); }, Qt::Key_Space, cleared},
+  };
+  window_.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     Press(1);
     Choose(triangle::kArea);
     Type(triangle::kArea, QStringLiteral("12"));
-    QTest::keyClick(window_.Field(triangle::kArea), key);
-    EXPECT_EQ(FieldTexts(), kAreaTwelve) << key;
+    QWidget* target = c.focused();
+    target->setFocus();
+    QTest::keyClick(target, c.key);
+    EXPECT_EQ(FieldTexts(), c.expected);
+  }
+}
+
+TEST_F(CalculatorWindowTest, ChoosingFocusesTheFieldWhileArrowsStayOnTheOptions) {
+  window_.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+  Choose(triangle::kArea);  // by mouse
+  EXPECT_EQ(window_.focusWidget(), window_.Field(triangle::kArea));
+
+  window_.Option(triangle::kMedian)->setFocus();
+  QTest::keyClick(window_.Option(triangle::kMedian), Qt::Key_Space);
+  EXPECT_EQ(window_.focusWidget(), window_.Field(triangle::kMedian));
+
+  window_.Option(triangle::kMedian)->setFocus();
+  QList<QWidget*> focused;  // not even for a moment in the field
+  const auto watch = QObject::connect(qApp, &QApplication::focusChanged,
+                                      [&focused](QWidget*, QWidget* now) { focused << now; });
+  QTest::keyClick(window_.Option(triangle::kMedian), Qt::Key_Down);
+  QObject::disconnect(watch);
+  EXPECT_EQ(window_.SelectedOption(), triangle::kHeight);  // the arrow chose the next one
+  EXPECT_EQ(focused, QList<QWidget*>{window_.Option(triangle::kHeight)});
+}
+
+// The ground stays the designed colour (checked with every control's look); focus and press
+// show on top of it.
+TEST_F(CalculatorWindowTest, CommandButtonsShowFocusAndPress) {
+  window_.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+  for (int index : {0, 1}) {
+    SCOPED_TRACE(index);
+    QPushButton* button = window_.CommandButton(index);
+    const QImage plain = button->grab().toImage();
+    button->setFocus();
+    const QImage focused = button->grab().toImage();
+    button->setDown(true);
+    const QImage pressed = button->grab().toImage();
+    button->setDown(false);
+    EXPECT_EQ(focused.pixelColor(4, 16), QColor(Qt::black));  // the focus frame
+    EXPECT_NE(plain.pixelColor(4, 16), QColor(Qt::black));
+    EXPECT_NE(pressed.pixelColor(8, 8), plain.pixelColor(8, 8));  // a darker ground
   }
 }
 
