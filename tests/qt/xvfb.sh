@@ -7,7 +7,7 @@ background_pids=()
 cleanup_xvfb_session() {
   for pid in "${background_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
-  rm -rf "$workdir"
+  [[ -n "${KEEP_WORKDIR:-}" ]] || rm -rf "$workdir"
 }
 trap cleanup_xvfb_session EXIT
 
