@@ -3,11 +3,14 @@
 # and with "test" also those for its tests and benchmarks. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build libfast-float-dev libfmt-dev qt6-base-dev fonts-liberation2)
+# qt6-translations-l10n: Qt's own texts (buttons, context menus) in Bulgarian.
+packages=(g++ cmake ninja-build libfast-float-dev libfmt-dev qt6-base-dev fonts-liberation2
+          qt6-translations-l10n)
 if [[ "${1:-}" == "test" ]]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev xvfb xdotool x11-utils x11-apps
              clang libclang-rt-14-dev valgrind gcovr strace python3-xlib
-             dbus at-spi2-core python3-pyatspi desktop-file-utils appstream)
+             dbus at-spi2-core python3-pyatspi desktop-file-utils appstream lintian
+             dbus-x11)  # dbus-x11: the no-I/O test checks that no session bus is started
   # Clang with libc++ (the clang-libcxx preset), which builds GoogleTest from Debian's sources.
   packages+=(libc++-14-dev libc++abi-14-dev googletest)
 fi

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a configured build folder, validates its desktop entry and
-# AppStream data, checks that its dependencies exist in the archive, installs it into a scratch
-# root with dpkg, and starts the installed program on Xvfb until its window is mapped.
-# Needs desktop-file-utils, appstream, xvfb and xdotool. Usage: package_check.sh BUILD_DIR
+# Builds the Debian package from a configured build folder, checks it with lintian (no error
+# or warning), validates its desktop entry and AppStream data, checks that its dependencies
+# exist in the archive, installs it into a scratch root with dpkg, starts the installed
+# program on Xvfb until its window is mapped, and checks that the window's class is the one
+# the desktop entry names. Needs lintian, desktop-file-utils, appstream, xvfb, xdotool and
+# x11-utils. Usage: package_check.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
 source "$(dirname "$0")/xvfb.sh"
@@ -20,6 +22,8 @@ dpkg --admindir="$root/var/lib/dpkg" -L equilateral-triangle | sed 's/^/  /' | g
 status=0
 app=example.ravnostranen.EquilateralTriangle
 for file in usr/bin/equilateral-triangle "usr/share/applications/$app.desktop" \
+            usr/share/doc/equilateral-triangle/copyright \
+            usr/share/man/man1/equilateral-triangle.1.gz \
             "usr/share/metainfo/$app.metainfo.xml" \
             "usr/share/icons/hicolor/32x32/apps/$app.xpm" \
             "usr/share/icons/hicolor/scalable/apps/$app.svg"; do
@@ -28,6 +32,9 @@ done
 desktop-file-validate "$root/usr/share/applications/$app.desktop" || status=1
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml" >/dev/null || {
   appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml"; status=1; }
+# Lintian warns that it runs as root; its findings go to standard output.
+lintian --fail-on error,warning "$deb" 2>/dev/null || {
+  echo "FAIL: lintian finds errors or warnings in the package:"; lintian "$deb" 2>/dev/null; status=1; }
 for dependency in $(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/(.*)//; s/ //g'); do
   apt-cache show "$dependency" >/dev/null 2>&1 || { echo "FAIL: no package $dependency"; status=1; }
 done
@@ -36,6 +43,11 @@ done
 command=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/$app.desktop")
 start_xvfb
 PATH="$root/usr/bin:$PATH" start_in_background $command
-wait_for_window >/dev/null
+window=$(wait_for_window)
+# Docks match a window to its launcher by the class in WM_CLASS ("instance", "class").
+class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p')
+entry_class=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/$app.desktop")
+[[ -n "$class" && "$class" == "$entry_class" ]] || {
+  echo "FAIL: the window's class is '$class', the entry's StartupWMClass '$entry_class'"; status=1; }
 [[ $status -eq 0 ]] && echo "$(basename "$deb"): valid, installs, and its entry starts the program"
 exit $status

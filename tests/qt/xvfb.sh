@@ -1,6 +1,7 @@
 # Sourced by the scripts that drive the real program on a private Xvfb server.
 # Provides: start_xvfb (exports DISPLAY), start_in_background CMD..., wait_for_window,
-# and removes the servers, programs and scratch folder ($workdir) on exit.
+# and removes the servers, programs and scratch folder ($workdir) on exit (KEEP_WORKDIR=1
+# keeps the folder, with its traces and screenshots, for a look after a failure).
 
 workdir=$(mktemp -d)
 background_pids=()
