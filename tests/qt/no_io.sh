@@ -34,19 +34,21 @@ xdotool type --delay 20 "12" # into its field, which has the focus now
 click_at "$window" 320 152   # Изчисли
 click_at "$window" 410 200   # Изтрий
 /usr/bin/python3 "$here/close_window.py" "$window"  # Debian's, with python3-xlib
-for _ in $(seq 100); do grep -q "^$main_pid +++ exited" "$trace" && break; sleep 0.1; done
+for _ in $(seq 100); do grep -q -E "^$main_pid +\+\+\+ exited" "$trace" && break; sleep 0.1; done
 
 status=0
 fail() { echo "FAIL: $1"; shift; [[ $# -eq 0 ]] || printf '  %s\n' "$@"; status=1; }
-if ! grep -q "^$main_pid +++ exited with 0 +++" "$trace"; then
+if ! grep -q -E "^$main_pid +\+\+\+ exited with 0 \+\+\+" "$trace"; then
   fail "the program did not exit with status 0 after its window was closed:" \
-       "$(grep "^$main_pid +++\|^$main_pid --- SIG" "$trace" | tail -n2)"
+       "$(grep -E "^$main_pid +(\+\+\+|--- SIG)" "$trace" | tail -n2)"
 fi
 
-# Every process the trace saw that is still running outlived the program: report, then end it.
+# A process the trace saw that has not ended there outlived the program: report, then end it.
+# (Only those: a number of one that ended may already belong to an unrelated process.)
 survivors=()
 for pid in $(cut -d' ' -f1 "$trace" | sort -u); do
-  [[ "$pid" != "$main_pid" ]] && kill -0 "$pid" 2>/dev/null && survivors+=("$pid")
+  grep -q -E "^$pid +\+\+\+ (exited|killed)" "$trace" && continue
+  kill -0 "$pid" 2>/dev/null && survivors+=("$pid")
 done
 if [[ ${#survivors[@]} -gt 0 ]]; then
   fail "processes it started are still running after it ended:" \
