@@ -13,6 +13,8 @@ if [[ "${1:-}" == "test" ]]; then
              dbus-x11)  # dbus-x11: the no-I/O test checks that no session bus is started
   # Clang with libc++ (the clang-libcxx preset), which builds GoogleTest from Debian's sources.
   packages+=(libc++-14-dev libc++abi-14-dev googletest)
+  # The Windows edition: cross compiler, Wine to run its tests, icon tools.
+  packages+=(g++-mingw-w64-x86-64-posix wine wine64 imagemagick zip)
 fi
 
 missing=()
