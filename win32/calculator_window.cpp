@@ -1,0 +1,441 @@
+#include "win32/calculator_window.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+#include "design/pixels.h"
+#include "design/texts.h"
+#include "triangle/failures.h"
+#include "win32/command_button.h"
+#include "win32/dpi.h"
+#include "win32/measures_text.h"
+#include "win32/wide_text.h"
+
+namespace win32_ui {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"EquilateralTriangleCalculator";
+constexpr DWORD kWindowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// Each control's identifier is this plus its row in the design.
+constexpr int kFirstControlId = 100;
+// "No limit": as many characters as an edit control can hold.
+constexpr WPARAM kUnlimitedLength = 0x7FFFFFFE;
+
+COLORREF ToColorRef(const design::Rgb& colour) {
+  return RGB(colour.red, colour.green, colour.blue);
+}
+
+struct ControlClass {
+  const wchar_t* name;
+  DWORD style;
+  DWORD ex_style;
+};
+
+// Every control clips its siblings: the statement overlaps the saying and stays on top of it.
+ControlClass ClassFor(const design::Control& control) {
+  constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  switch (control.kind) {
+    case design::ControlKind::kInfoField: {
+      DWORD style = kChild | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+      if (control.vertical_scroll_bar) style |= WS_VSCROLL;
+      return {L"EDIT", style, control.border ? DWORD{WS_EX_CLIENTEDGE} : DWORD{0}};
+    }
+    case design::ControlKind::kLabel:
+      return {L"STATIC",
+              kChild | SS_NOPREFIX | SS_CENTERIMAGE |
+                  (control.alignment == design::Alignment::kCentre ? SS_CENTER : SS_LEFT),
+              0};
+    case design::ControlKind::kOption:
+      // One group from the first option to the buttons, so that choosing one clears the others.
+      return {L"BUTTON",
+              kChild | WS_TABSTOP | BS_AUTORADIOBUTTON | (control.index == 0 ? WS_GROUP : 0), 0};
+    case design::ControlKind::kQuantityField:
+      return {L"EDIT", kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case design::ControlKind::kCommandButton:
+      return {L"BUTTON", kChild | WS_TABSTOP | BS_OWNERDRAW | (control.index == 0 ? WS_GROUP : 0),
+              0};
+  }
+  return {L"STATIC", kChild, 0};
+}
+
+ATOM RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+  static const ATOM atom = [&] {
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof window_class;
+    window_class.lpfnWndProc = procedure;
+    window_class.hInstance = instance;
+    window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    window_class.lpszClassName = kWindowClass;
+    return RegisterClassExW(&window_class);
+  }();
+  return atom;
+}
+
+bool IsKeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+
+}  // namespace
+
+CalculatorWindow::CalculatorWindow(HINSTANCE instance, triangle::NumberFormat format)
+    : controller_(*this, std::move(format)) {
+  INITCOMMONCONTROLSEX common_controls{sizeof common_controls, ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&common_controls);
+  if (RegisterWindowClass(instance, &CalculatorWindow::Procedure) == 0) {
+    throw std::runtime_error("the window class could not be registered");
+  }
+  window_brush_ = CreateSolidBrush(ToColorRef(design::kWindowBackground));
+  for (std::size_t row = 0; row < design::kControls.size(); ++row) {
+    const auto& background = design::kControls[row].background;
+    if (background) brushes_[row] = CreateSolidBrush(ToColorRef(*background));
+  }
+  window_ =
+      CreateWindowExW(0, kWindowClass, Widen(design::texts::kWindowTitle).c_str(), kWindowStyle,
+                      CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+  if (window_ == nullptr) throw std::runtime_error("the window could not be created");
+  CreateControls(instance);
+  LayOut(WindowDpi(window_));
+}
+
+CalculatorWindow::~CalculatorWindow() {
+  if (window_ != nullptr) {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);  // no more messages reach this object
+    DestroyWindow(window_);
+  }
+  if (font_ != nullptr) DeleteObject(font_);
+  for (HBRUSH brush : brushes_) {
+    if (brush != nullptr) DeleteObject(brush);
+  }
+  DeleteObject(window_brush_);
+}
+
+void CalculatorWindow::CreateControls(HINSTANCE instance) {
+  // Created in the design's order, which is the tab order and the order from top to bottom.
+  for (std::size_t row = 0; row < design::kControls.size(); ++row) {
+    const design::Control& control = design::kControls[row];
+    const ControlClass control_class = ClassFor(control);
+    std::wstring text = WithWindowsLineBreaks(Widen(control.text));
+    const HWND handle = CreateWindowExW(
+        control_class.ex_style, control_class.name, text.c_str(), control_class.style, 0, 0, 0, 0,
+        window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(row))),
+        instance, nullptr);
+    if (handle == nullptr) throw std::runtime_error("a control could not be created");
+    controls_[row] = handle;
+    const auto index = static_cast<std::size_t>(control.index);
+    switch (control.kind) {
+      case design::ControlKind::kInfoField:
+        info_fields_.at(index) = handle;
+        break;
+      case design::ControlKind::kOption:
+        options_.at(index) = handle;
+        break;
+      case design::ControlKind::kQuantityField:
+        fields_.at(index) = handle;
+        SendMessageW(handle, EM_SETLIMITTEXT, controller::MainWindow::kInitialMaxLength, 0);
+        break;
+      case design::ControlKind::kCommandButton:
+        buttons_.at(index) = handle;
+        break;
+      case design::ControlKind::kLabel:
+        break;
+    }
+  }
+}
+
+// Places every control at its rectangle and sizes the window for `dpi`, with the font at
+// that resolution.
+void CalculatorWindow::LayOut(UINT dpi) {
+  dpi_ = dpi;
+  const HFONT old_font = font_;
+  const int dots = static_cast<int>(dpi);
+  font_ = CreateFontW(-MulDiv(design::kFont.points, dots, 72), 0, 0, 0, design::kFont.weight, FALSE,
+                      FALSE, FALSE, static_cast<BYTE>(design::kFont.charset), OUT_DEFAULT_PRECIS,
+                      CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN,
+                      Widen(design::kFont.family).c_str());
+  for (std::size_t row = 0; row < design::kControls.size(); ++row) {
+    const design::PixelRect rect = design::ToPixels(design::kControls[row].rect, dots);
+    SetWindowPos(controls_[row], nullptr, rect.left, rect.top, rect.width, rect.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+  }
+  if (old_font != nullptr) DeleteObject(old_font);
+  const SIZE outer = OuterSize(ClientSize(), kWindowStyle, 0, dpi);
+  SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE CalculatorWindow::ClientSize() const {
+  const design::PixelRect client = design::ToPixels(design::kClientArea, static_cast<int>(dpi_));
+  return {client.width, client.height};
+}
+
+void CalculatorWindow::Load() {
+  controller_.OnFormLoad();
+  focus_when_deactivated_ = info_fields_[0];  // given the focus when the window is activated
+  SetFocus(info_fields_[0]);
+}
+
+void CalculatorWindow::ShowCentred(int show_command) {
+  RECT window_rect{};
+  GetWindowRect(window_, &window_rect);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& area = monitor.rcWork;
+  const int width = window_rect.right - window_rect.left;
+  const int height = window_rect.bottom - window_rect.top;
+  SetWindowPos(window_, nullptr, area.left + (area.right - area.left - width) / 2,
+               area.top + (area.bottom - area.top - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(window_, show_command);
+  UpdateWindow(window_);
+}
+
+void CalculatorWindow::ClearOption(triangle::QuantityIndex option) {
+  SendMessageW(options_.at(option), BM_SETCHECK, BST_UNCHECKED, 0);  // raises no click
+  if (checked_option_ == option) checked_option_ = controller::MainWindow::kNoOption;
+}
+
+std::string CalculatorWindow::FieldText(triangle::QuantityIndex field) const {
+  const HWND handle = fields_.at(field);
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(handle)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(handle, text.data(), static_cast<int>(text.size()))));
+  return Narrow(text);
+}
+
+void CalculatorWindow::SetFieldText(triangle::QuantityIndex field, std::string_view text) {
+  // The window has no handler for a field's change notification: setting a text raises nothing.
+  SetWindowTextW(fields_.at(field), Widen(text).c_str());
+}
+
+void CalculatorWindow::SetFieldEnabled(triangle::QuantityIndex field, bool enabled) {
+  const HWND handle = fields_.at(field);
+  // A disabled control cannot keep the focus: it moves on, as Tab would move it.
+  if (!enabled && GetFocus() == handle) {
+    SetFocus(GetNextDlgTabItem(window_, handle, FALSE));
+  }
+  EnableWindow(handle, enabled ? TRUE : FALSE);
+}
+
+void CalculatorWindow::SetFieldMaxLength(triangle::QuantityIndex field, int max_length) {
+  // EM_LIMITTEXT limits typing and pasting only; set texts may be longer.
+  const WPARAM limit =
+      max_length == kNoLengthLimit ? kUnlimitedLength : static_cast<WPARAM>(max_length);
+  SendMessageW(fields_.at(field), EM_SETLIMITTEXT, limit, 0);
+}
+
+LRESULT CALLBACK CalculatorWindow::Procedure(HWND window, UINT message, WPARAM wparam,
+                                             LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* self =
+        static_cast<CalculatorWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<CalculatorWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+  return self->Handle(message, wparam, lparam);
+}
+
+LRESULT CalculatorWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT client{};
+      GetClientRect(window_, &client);
+      FillRect(reinterpret_cast<HDC>(wparam), &client, window_brush_);
+      return 1;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return ControlColour(message, wparam, lparam);
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+      const std::size_t row = RowOf(item.hwndItem);
+      if (item.CtlType != ODT_BUTTON || row >= design::kControls.size()) break;
+      const auto& background = design::kControls[row].background;
+      DrawCommandButton(item, background ? ToColorRef(*background) : GetSysColor(COLOR_BTNFACE),
+                        font_);
+      return TRUE;
+    }
+    case WM_COMMAND:
+      if (lparam != 0) OnCommand(reinterpret_cast<HWND>(lparam), HIWORD(wparam));
+      return 0;
+    case WM_ACTIVATE:
+      // Windows does not keep a plain window's focused control: the dialog keyboard needs it.
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        focus_when_deactivated_ = GetFocus();
+      } else if (focus_when_deactivated_ != nullptr && IsWindowEnabled(focus_when_deactivated_)) {
+        SetFocus(focus_when_deactivated_);
+        return 0;
+      }
+      break;
+    case kDpiChangedMessage: {
+      LayOut(HIWORD(wparam));
+      const auto& suggested = *reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_DESTROY:
+      if (quit_when_closed_) PostQuitMessage(0);
+      window_ = nullptr;
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+std::size_t CalculatorWindow::RowOf(HWND control) const {
+  for (std::size_t row = 0; row < controls_.size(); ++row) {
+    if (controls_[row] == control) return row;
+  }
+  return controls_.size();
+}
+
+// The label and the options in their design colour; the read-only statement and saying on the
+// white of a text field, as the other editions show them.
+LRESULT CalculatorWindow::ControlColour(UINT message, WPARAM wparam, LPARAM lparam) {
+  const auto dc = reinterpret_cast<HDC>(wparam);
+  const auto control = reinterpret_cast<HWND>(lparam);
+  const std::size_t row = RowOf(control);
+  if (row < brushes_.size() && brushes_[row] != nullptr) {
+    SetBkColor(dc, ToColorRef(*design::kControls[row].background));
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    return reinterpret_cast<LRESULT>(brushes_[row]);
+  }
+  if (row < brushes_.size() && design::kControls[row].kind == design::ControlKind::kInfoField) {
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+  }
+  return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+void CalculatorWindow::OnCommand(HWND control, WORD notification) {
+  const std::size_t row = RowOf(control);
+  if (row >= design::kControls.size()) return;
+  if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED) return;
+  const design::Control& layout = design::kControls[row];
+  if (layout.kind == design::ControlKind::kOption) {
+    OnOptionChosen(static_cast<triangle::QuantityIndex>(layout.index));
+  } else if (layout.kind == design::ControlKind::kCommandButton) {
+    OnCommandClicked(layout.index);
+  }
+}
+
+// Reported only when an option becomes the chosen one: clicking the chosen option again does
+// not throw away what was typed into its field.
+void CalculatorWindow::OnOptionChosen(triangle::QuantityIndex index) {
+  if (checked_option_ == index) return;
+  checked_option_ = index;
+  controller_.OnOptionClick(index);
+}
+
+// The event boundary: a failed calculation is reported here and the window stays as the
+// controller left it, so the user can correct the value and go on.
+void CalculatorWindow::OnCommandClicked(int index) {
+  try {
+    controller_.OnCommandClick(static_cast<std::int16_t>(index));
+  } catch (const triangle::OverflowError&) {
+    ReportFailure(design::texts::kOverflowMessage);
+  } catch (const triangle::InvalidArgumentError&) {
+    ReportFailure(design::texts::kNegativeAreaMessage);
+  } catch (const std::exception& failure) {
+    ReportFailure(std::string(design::texts::kUnexpectedFailureMessage) + '\n' + failure.what());
+  }
+}
+
+void CalculatorWindow::ReportFailure(std::string_view message) const {
+  MessageBoxW(window_, WithWindowsLineBreaks(Widen(message)).c_str(),
+              Widen(design::texts::kFailureTitle).c_str(), MB_OK | MB_ICONERROR);
+}
+
+bool CalculatorWindow::HandleKeyboardMessage(MSG& message) {
+  if (window_ == nullptr || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
+    return false;
+  }
+  if (message.message == WM_KEYDOWN && !IsKeyDown(VK_MENU)) {
+    const HWND focus = GetFocus();
+    switch (message.wParam) {
+      case VK_RETURN:  // Enter on the number pad is VK_RETURN too
+        OnCommandClicked(controller::MainWindow::kCalculateButton);
+        return true;
+      case VK_ESCAPE:
+        OnCommandClicked(controller::MainWindow::kClearButton);
+        return true;
+      case VK_TAB:
+        // Multi-line fields would keep Tab for themselves.
+        if (IsKeyDown(VK_CONTROL)) break;
+        SetFocus(GetNextDlgTabItem(window_, focus, IsKeyDown(VK_SHIFT) ? TRUE : FALSE));
+        return true;
+      case VK_UP:
+      case VK_LEFT:
+      case VK_DOWN:
+      case VK_RIGHT: {
+        const std::size_t row = RowOf(focus);
+        if (row < design::kControls.size() &&
+            design::kControls[row].kind == design::ControlKind::kOption) {
+          MoveAmongOptions(focus, message.wParam == VK_UP || message.wParam == VK_LEFT ? -1 : 1);
+          return true;
+        }
+        break;
+      }
+      case 'C':
+        if (IsKeyDown(VK_CONTROL) && !IsKeyDown(VK_SHIFT)) {
+          DWORD start = 0;
+          DWORD end = 0;
+          const bool is_edit =
+              RowOf(focus) < design::kControls.size() &&
+              (design::kControls[RowOf(focus)].kind == design::ControlKind::kInfoField ||
+               design::kControls[RowOf(focus)].kind == design::ControlKind::kQuantityField);
+          if (is_edit)
+            SendMessageW(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                         reinterpret_cast<LPARAM>(&end));
+          if (start == end) {  // nothing selected: every measure
+            CopyMeasures();
+            return true;
+          }
+        }
+        break;
+      default:
+        break;
+    }
+  }
+  return IsDialogMessageW(window_, &message) != FALSE;
+}
+
+// The arrow keys move to the previous or next option, round the column ends, and choose it.
+void CalculatorWindow::MoveAmongOptions(HWND focus, int step) {
+  const auto current = static_cast<int>(design::kControls[RowOf(focus)].index);
+  const int next = (current + step + triangle::kQuantityCount) % triangle::kQuantityCount;
+  const HWND option = options_[static_cast<std::size_t>(next)];
+  SetFocus(option);
+  SendMessageW(option, BM_CLICK, 0, 0);
+}
+
+void CalculatorWindow::CopyMeasures() const {
+  std::array<std::string, triangle::kQuantityCount> texts;
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) texts[k] = FieldText(k);
+  const std::wstring text = Widen(MeasuresAsText(texts));
+  if (!OpenClipboard(window_)) return;
+  EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes); memory != nullptr) {
+    if (void* target = GlobalLock(memory); target != nullptr) {
+      CopyMemory(target, text.c_str(), bytes);
+      GlobalUnlock(memory);
+      if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) GlobalFree(memory);
+    } else {
+      GlobalFree(memory);
+    }
+  }
+  CloseClipboard();
+}
+
+}  // namespace win32_ui

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "controller/main_window.h"
+#include "design/window_design.h"
+#include "platform/window_view.h"
+#include "triangle/number_format.h"
+
+namespace win32_ui {
+
+// The calculator's one window as real Windows controls, laid out from the window design at the
+// monitor's resolution: carries out the window operations for the controller and passes the
+// user's clicks and keys to it.
+class CalculatorWindow final : public platform::WindowView {
+ public:
+  // Creates the window and its controls, hidden. `format` is how numbers are read and written.
+  CalculatorWindow(HINSTANCE instance, triangle::NumberFormat format);
+  ~CalculatorWindow() override;
+  CalculatorWindow(const CalculatorWindow&) = delete;
+  CalculatorWindow& operator=(const CalculatorWindow&) = delete;
+
+  // Runs the controller's load handler and puts the focus in the statement.
+  void Load();
+  // Shows the window centred on its monitor's work area.
+  void ShowCentred(int show_command);
+  // Ends the message loop when the user closes the window (the program's one window does).
+  void QuitWhenClosed() { quit_when_closed_ = true; }
+
+  // The window's keyboard: Return and Enter calculate, Escape clears, Tab and Shift+Tab move
+  // in the design's order, the arrow keys move among the options, Ctrl+C with nothing selected
+  // copies every measure, and the rest goes to the dialog keyboard interface. True when the
+  // message was handled and must not be dispatched.
+  bool HandleKeyboardMessage(MSG& message);
+
+  HWND Handle() const { return window_; }
+  // The control of each row of design::kControls.
+  HWND Control(std::size_t row) const { return controls_.at(row); }
+  HWND Option(triangle::QuantityIndex index) const { return options_.at(index); }
+  HWND Field(triangle::QuantityIndex index) const { return fields_.at(index); }
+  HWND CommandButton(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
+  HWND InfoField(int index) const { return info_fields_.at(static_cast<std::size_t>(index)); }
+  UINT Dpi() const { return dpi_; }
+  std::int16_t SelectedOption() const { return controller_.SelectedOption(); }
+
+  void ClearOption(triangle::QuantityIndex option) override;
+  std::string FieldText(triangle::QuantityIndex field) const override;
+  void SetFieldText(triangle::QuantityIndex field, std::string_view text) override;
+  void SetFieldEnabled(triangle::QuantityIndex field, bool enabled) override;
+  void SetFieldMaxLength(triangle::QuantityIndex field, int max_length) override;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  void CreateControls(HINSTANCE instance);
+  void LayOut(UINT dpi);
+  SIZE ClientSize() const;
+  // The design row of one of the window's controls, or kControlCount.
+  std::size_t RowOf(HWND control) const;
+  LRESULT ControlColour(UINT message, WPARAM wparam, LPARAM lparam);
+  void OnCommand(HWND control, WORD notification);
+  void OnOptionChosen(triangle::QuantityIndex index);
+  void OnCommandClicked(int index);
+  void ReportFailure(std::string_view message) const;
+  void MoveAmongOptions(HWND focus, int step);
+  void CopyMeasures() const;
+
+  HWND window_ = nullptr;
+  std::array<HWND, design::kControlCount> controls_{};
+  std::array<HWND, triangle::kQuantityCount> options_{};
+  std::array<HWND, triangle::kQuantityCount> fields_{};
+  std::array<HWND, 2> buttons_{};
+  std::array<HWND, 2> info_fields_{};
+  // The option shown chosen: clicking it again keeps what was typed into its field.
+  triangle::QuantityIndex checked_option_ = controller::MainWindow::kNoOption;
+  HWND focus_when_deactivated_ = nullptr;
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  HFONT font_ = nullptr;
+  HBRUSH window_brush_ = nullptr;
+  std::array<HBRUSH, design::kControlCount> brushes_{};  // each row's design colour, if any
+  bool quit_when_closed_ = false;
+  controller::MainWindow controller_;
+};
+
+}  // namespace win32_ui
