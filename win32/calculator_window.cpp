@@ -217,7 +217,7 @@ void CalculatorWindow::SetFieldEnabled(triangle::QuantityIndex field, bool enabl
   const HWND handle = fields_.at(field);
   // A disabled control cannot keep the focus: it moves on, as Tab would move it.
   if (!enabled && GetFocus() == handle) {
-    SetFocus(GetNextDlgTabItem(window_, handle, FALSE));
+    SetFocus(NextInTabOrder(handle, false));
   }
   EnableWindow(handle, enabled ? TRUE : FALSE);
 }
@@ -372,7 +372,7 @@ bool CalculatorWindow::HandleKeyboardMessage(MSG& message) {
       case VK_TAB:
         // Multi-line fields would keep Tab for themselves.
         if (IsKeyDown(VK_CONTROL)) break;
-        SetFocus(GetNextDlgTabItem(window_, focus, IsKeyDown(VK_SHIFT) ? TRUE : FALSE));
+        SetFocus(NextInTabOrder(focus, IsKeyDown(VK_SHIFT)));
         return true;
       case VK_UP:
       case VK_LEFT:
@@ -408,6 +408,20 @@ bool CalculatorWindow::HandleKeyboardMessage(MSG& message) {
     }
   }
   return IsDialogMessageW(window_, &message) != FALSE;
+}
+
+HWND CalculatorWindow::NextInTabOrder(HWND from, bool backwards) const {
+  const std::size_t count = controls_.size();
+  std::size_t row = RowOf(from);
+  if (row >= count) row = backwards ? 0 : count - 1;
+  for (std::size_t step = 1; step <= count; ++step) {
+    const std::size_t next = backwards ? (row + count - step) % count : (row + step) % count;
+    if (design::kControls[next].kind != design::ControlKind::kLabel &&
+        IsWindowEnabled(controls_[next])) {
+      return controls_[next];
+    }
+  }
+  return from;
 }
 
 // The arrow keys move to the previous or next option, round the column ends, and choose it.

@@ -67,6 +67,9 @@ class CalculatorWindow final : public platform::WindowView {
   void OnCommandClicked(int index);
   void ReportFailure(std::string_view message) const;
   void MoveAmongOptions(HWND focus, int step);
+  // The control Tab (or Shift+Tab) moves to: the next enabled one in the design's order but
+  // the label. Option buttons drop their tab stop style when unchosen, so it is not used.
+  HWND NextInTabOrder(HWND from, bool backwards) const;
   void CopyMeasures() const;
 
   HWND window_ = nullptr;

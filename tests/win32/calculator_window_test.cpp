@@ -1,0 +1,361 @@
+// The real window under Wine: its controls, their places and texts, and what clicking and
+// typing do. Expected values are written from the design, in pixels at 96 dots per inch
+// (15 twips a pixel), not read from the code's tables.
+#include "win32/calculator_window.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "win32/wide_text.h"
+
+namespace win32_ui {
+namespace {
+
+using namespace std::chrono_literals;
+
+const triangle::NumberFormat kUsSettings{
+    .decimal_separator = ".", .group_separator = ",", .group_sizes = {3}};
+const triangle::NumberFormat kBulgarianSettings{
+    .decimal_separator = ",", .group_separator = "\u00A0", .group_sizes = {3}};
+
+std::wstring TextOf(HWND control) {
+  wchar_t text[4096] = {};
+  GetWindowTextW(control, text, 4096);
+  return text;
+}
+
+std::wstring ClassOf(HWND control) {
+  wchar_t name[64] = {};
+  GetClassNameW(control, name, 64);
+  return name;
+}
+
+bool IsChecked(HWND option) { return SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+// Typing, as the edit control receives it: its length limit applies.
+void Type(HWND field, std::wstring_view text) {
+  for (const wchar_t c : text) SendMessageW(field, WM_CHAR, c, 0);
+}
+
+void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+
+class CalculatorWindowTest : public testing::Test {
+ protected:
+  void Open(const triangle::NumberFormat& format) {
+    window_ = std::make_unique<CalculatorWindow>(GetModuleHandleW(nullptr), format);
+    window_->Load();
+    window_->ShowCentred(SW_SHOWNORMAL);
+  }
+  void SetUp() override { Open(kUsSettings); }
+
+  // Chooses a measure and types its value into the field, as a user does.
+  void Enter(triangle::QuantityIndex measure, std::wstring_view value) {
+    Click(window_->Option(measure));
+    Type(window_->Field(measure), value);
+  }
+  std::wstring Field(triangle::QuantityIndex index) const { return TextOf(window_->Field(index)); }
+
+  std::unique_ptr<CalculatorWindow> window_;
+};
+
+// One row a control, in the design's (and the tab) order: class, pixel rectangle in the
+// client area, text (the statement's is checked apart).
+struct ExpectedControl {
+  const wchar_t* class_name;
+  RECT rect;  // left, top, right, bottom
+  const wchar_t* text;
+};
+
+const ExpectedControl kDesign[] = {
+    {L"Edit", {24, 232, 24 + 449, 232 + 121}, nullptr},
+    {L"Edit",
+     {48, 272, 48 + 449, 272 + 121},
+     L"Неприятното в това да си първият, направил нещо по \r\n"
+     L"правилния начин, е, че никой не оценява колко трудно е \r\nбило. \r\n"},
+    {L"Static", {96, 0, 96 + 305, 25}, L"Равностранен триъгълнк - лице, периметър"},
+    {L"Button", {16, 40, 16 + 121, 40 + 25}, L"страна"},
+    {L"Edit", {144, 40, 144 + 97, 40 + 27}, L""},
+    {L"Button", {16, 72, 16 + 121, 72 + 25}, L"периметър"},
+    {L"Edit", {144, 72, 144 + 97, 72 + 27}, L""},
+    {L"Button", {16, 104, 16 + 121, 104 + 25}, L" лице"},
+    {L"Edit", {144, 104, 144 + 97, 104 + 27}, L""},
+    {L"Button", {16, 136, 16 + 121, 136 + 25}, L"медиана"},
+    {L"Edit", {144, 136, 144 + 97, 136 + 27}, L""},
+    {L"Button", {16, 168, 16 + 121, 168 + 25}, L"височина"},
+    {L"Edit", {144, 168, 144 + 97, 168 + 27}, L""},
+    {L"Button", {16, 200, 16 + 121, 200 + 25}, L"ъглополовяща"},
+    {L"Edit", {144, 200, 144 + 97, 200 + 27}, L""},
+    {L"Button", {248, 40, 248 + 121, 40 + 25}, L"R описана"},
+    {L"Edit", {376, 40, 376 + 97, 40 + 27}, L""},
+    {L"Button", {248, 72, 248 + 121, 72 + 25}, L"r вписана"},
+    {L"Edit", {376, 72, 376 + 97, 72 + 27}, L""},
+    {L"Button", {264, 136, 264 + 121, 136 + 33}, L"Изчисли"},
+    {L"Button", {352, 184, 352 + 121, 184 + 33}, L"Изтрий"},
+};
+
+TEST_F(CalculatorWindowTest, EveryControlAtItsPlaceWithItsTextInTabOrder) {
+  ASSERT_EQ(window_->Dpi(), 96U);
+  const HWND window = window_->Handle();
+  RECT client{};
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, 498);
+  EXPECT_EQ(client.bottom, 364);
+  EXPECT_EQ(TextOf(window), L"www.ravnostranen.example Геометрия - равностранен триъгълник");
+  const LONG style = GetWindowLongW(window, GWL_STYLE);
+  EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0) << "fixed size, not maximisable";
+
+  HWND next_in_order = GetWindow(window, GW_CHILD);
+  for (std::size_t row = 0; row < std::size(kDesign); ++row) {
+    SCOPED_TRACE(row);
+    const ExpectedControl& expected = kDesign[row];
+    const HWND control = window_->Control(row);
+    EXPECT_EQ(ClassOf(control), expected.class_name);
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_EQ(rect.left, expected.rect.left);
+    EXPECT_EQ(rect.top, expected.rect.top);
+    EXPECT_EQ(rect.right, expected.rect.right);
+    EXPECT_EQ(rect.bottom, expected.rect.bottom);
+    if (expected.text != nullptr) {
+      EXPECT_EQ(TextOf(control), expected.text);
+    }
+    // Created in this order: the statement is drawn over the saying it overlaps.
+    EXPECT_EQ(control, next_in_order);
+    next_in_order = GetWindow(next_in_order, GW_HWNDNEXT);
+  }
+}
+
+TEST_F(CalculatorWindowTest, StartsEmptyWithNothingChosenAndTheFocusInTheStatement) {
+  const HWND statement = window_->InfoField(0);
+  EXPECT_EQ(GetFocus(), statement);
+  const std::wstring text = TextOf(statement);
+  EXPECT_EQ(text.substr(0, 26), L"За равностранен триъгълник");
+  EXPECT_EQ(text.substr(text.size() - 12), L"резултати.\r\n");
+  for (const HWND info : {statement, window_->InfoField(1)}) {
+    const LONG style = GetWindowLongW(info, GWL_STYLE);
+    EXPECT_TRUE(style & ES_READONLY);
+    EXPECT_TRUE(style & ES_MULTILINE);
+    EXPECT_TRUE(style & WS_VSCROLL);
+    EXPECT_FALSE(style & (ES_AUTOHSCROLL | WS_HSCROLL)) << "lines wrap at the field's width";
+  }
+  EXPECT_TRUE(GetWindowLongW(statement, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  EXPECT_FALSE(GetWindowLongW(window_->InfoField(1), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    SCOPED_TRACE(k);
+    EXPECT_FALSE(IsChecked(window_->Option(k)));
+    EXPECT_EQ(Field(k), L"");
+    EXPECT_FALSE(IsWindowEnabled(window_->Field(k)));
+  }
+  EXPECT_TRUE(IsWindowEnabled(window_->CommandButton(0)));
+  EXPECT_TRUE(IsWindowEnabled(window_->CommandButton(1)));
+}
+
+TEST_F(CalculatorWindowTest, AreaTwelveGivesTheOtherSevenUnderUsSettings) {
+  Enter(triangle::kArea, L"12");
+  EXPECT_TRUE(IsChecked(window_->Option(triangle::kArea)));
+  EXPECT_TRUE(IsWindowEnabled(window_->Field(triangle::kArea)));
+  Click(window_->CommandButton(0));
+
+  const wchar_t* const expected[] = {L"5.2643", L"15.7929", L"12",     L"4.5590",
+                                     L"4.5590", L"4.5590",  L"3.0393", L"1.5197"};
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    SCOPED_TRACE(k);
+    EXPECT_EQ(Field(k), expected[k]);
+    EXPECT_FALSE(IsWindowEnabled(window_->Field(k))) << "disabled, still showing its text";
+  }
+  // Clicking the chosen option again keeps what was typed.
+  Click(window_->Option(triangle::kArea));
+  EXPECT_EQ(Field(triangle::kArea), L"12");
+}
+
+// Under Bulgarian settings a shown result, with its no-break spaces and decimal comma, reads
+// back as the value it shows when it becomes the input.
+TEST_F(CalculatorWindowTest, ShownResultReadsBackUnderBulgarianSettings) {
+  Open(kBulgarianSettings);
+  Enter(triangle::kPerimeter, L"9999");
+  Click(window_->CommandButton(0));
+  EXPECT_EQ(Field(triangle::kSide), L"3\u00A0333,0000");
+  const std::wstring area = Field(triangle::kArea);
+  EXPECT_EQ(area, L"4\u00A0810\u00A0290,0409");
+
+  Click(window_->Option(triangle::kArea));  // the shown area becomes the input
+  EXPECT_EQ(Field(triangle::kPerimeter), L"");
+  EXPECT_EQ(Field(triangle::kArea), area);
+  Click(window_->CommandButton(0));
+  EXPECT_EQ(Field(triangle::kSide), L"3\u00A0333,0000");
+  EXPECT_EQ(Field(triangle::kPerimeter), L"9\u00A0999,0000");
+}
+
+TEST_F(CalculatorWindowTest, ClearEmptiesAndUnchoosesEverything) {
+  Enter(triangle::kSide, L"3");
+  Click(window_->CommandButton(0));
+  ASSERT_EQ(Field(triangle::kPerimeter), L"9.0000");
+  Click(window_->CommandButton(1));
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    SCOPED_TRACE(k);
+    EXPECT_EQ(Field(k), L"");
+    EXPECT_FALSE(IsChecked(window_->Option(k)));
+    EXPECT_FALSE(IsWindowEnabled(window_->Field(k)));
+  }
+  // The same option again starts afresh, with the short limit back.
+  Enter(triangle::kSide, L"123456");
+  EXPECT_EQ(Field(triangle::kSide), L"1234");
+}
+
+// Four characters before a calculation; after one, a field takes any length.
+TEST_F(CalculatorWindowTest, LengthLimitsBeforeAndAfterACalculation) {
+  Enter(triangle::kSide, L"12345");
+  EXPECT_EQ(Field(triangle::kSide), L"1234");
+  Click(window_->CommandButton(0));
+  const std::wstring long_text(300, L'7');
+  Click(window_->Option(triangle::kHeight));
+  SendMessageW(window_->Field(triangle::kHeight), EM_SETSEL, 0, -1);  // typing replaces it
+  Type(window_->Field(triangle::kHeight), long_text);
+  EXPECT_EQ(Field(triangle::kHeight), long_text);
+}
+
+// Closes the failure message the calculation shows and keeps what it said.
+class MessageBoxCloser {
+ public:
+  MessageBoxCloser()
+      : thread_([this] {
+          for (int tries = 0; tries < 200 && !done_; ++tries) {
+            if (HWND box = FindWindowW(L"#32770", L"Грешка при изчислението"); box != nullptr) {
+              wchar_t text[512] = {};
+              GetDlgItemTextW(box, 0xFFFF, text, 512);  // the message's static text
+              message_ = text;
+              PostMessageW(box, WM_COMMAND, IDOK, 0);
+              return;
+            }
+            std::this_thread::sleep_for(50ms);
+          }
+        }) {}
+  ~MessageBoxCloser() {
+    done_ = true;
+    if (thread_.joinable()) thread_.join();
+  }
+  std::wstring Message() {
+    thread_.join();
+    return message_;
+  }
+
+ private:
+  std::atomic<bool> done_{false};
+  std::wstring message_;
+  std::thread thread_;
+};
+
+TEST_F(CalculatorWindowTest, FailureIsReportedInAMessageAndTheWindowGoesOn) {
+  Enter(triangle::kArea, L"-1");
+  std::wstring message;
+  {
+    MessageBoxCloser closer;
+    Click(window_->CommandButton(0));  // returns once the message is closed
+    message = closer.Message();
+  }
+  EXPECT_EQ(message,
+            L"Невалиден аргумент: корен квадратен от отрицателно число.\r\n"
+            L"Лицето на триъгълника не може да бъде отрицателно.");
+  ASSERT_TRUE(IsWindow(window_->Handle()));
+  EXPECT_EQ(Field(triangle::kArea), L"-1");
+  EXPECT_EQ(Field(triangle::kSide), L"");
+
+  Enter(triangle::kSide, L"3");
+  Click(window_->CommandButton(0));
+  EXPECT_EQ(Field(triangle::kPerimeter), L"9.0000");
+}
+
+MSG KeyDown(HWND target, WPARAM key) { return MSG{target, WM_KEYDOWN, key, 1, 0, {0, 0}}; }
+
+void SetKeyDown(int key, bool down) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[key] = down ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
+
+std::wstring ClipboardText() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+TEST_F(CalculatorWindowTest, ReturnCalculatesCtrlCCopiesEscapeClears) {
+  Enter(triangle::kSide, L"3");
+  const HWND field = window_->Field(triangle::kSide);
+  SetFocus(field);
+  MSG key = KeyDown(field, VK_RETURN);
+  EXPECT_TRUE(window_->HandleKeyboardMessage(key));
+  EXPECT_EQ(Field(triangle::kPerimeter), L"9.0000");
+  EXPECT_NE(GetFocus(), field) << "the focus left the field that was disabled";
+
+  SetFocus(window_->InfoField(0));
+  SendMessageW(window_->InfoField(0), EM_SETSEL, 0, 0);
+  SetKeyDown(VK_CONTROL, true);
+  key = KeyDown(window_->InfoField(0), 'C');
+  const bool copied = window_->HandleKeyboardMessage(key);
+  SetKeyDown(VK_CONTROL, false);
+  EXPECT_TRUE(copied);
+  EXPECT_EQ(ClipboardText(),
+            L"страна: 3\r\nпериметър: 9.0000\r\nлице: 3.8971\r\nмедиана: 2.5981\r\n"
+            L"височина: 2.5981\r\nъглополовяща: 2.5981\r\nR описана: 1.7321\r\n"
+            L"r вписана: 0.8660\r\n");
+
+  key = KeyDown(window_->InfoField(0), VK_ESCAPE);
+  EXPECT_TRUE(window_->HandleKeyboardMessage(key));
+  EXPECT_EQ(Field(triangle::kPerimeter), L"");
+  EXPECT_TRUE(IsWindow(window_->Handle())) << "Escape clears and never closes";
+}
+
+// Tab visits the statement, the saying, each option and its field when enabled, then the
+// buttons, and comes round again; Shift+Tab goes back.
+TEST_F(CalculatorWindowTest, TabMovesInTheDesignOrder) {
+  Enter(triangle::kArea, L"");
+  SetFocus(window_->InfoField(0));
+  std::vector<HWND> expected = {window_->InfoField(0), window_->InfoField(1)};
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    expected.push_back(window_->Option(k));
+    if (k == triangle::kArea) expected.push_back(window_->Field(k));
+  }
+  expected.push_back(window_->CommandButton(0));
+  expected.push_back(window_->CommandButton(1));
+  expected.push_back(window_->InfoField(0));
+  for (std::size_t step = 1; step < expected.size(); ++step) {
+    SCOPED_TRACE(step);
+    MSG key = KeyDown(GetFocus(), VK_TAB);
+    EXPECT_TRUE(window_->HandleKeyboardMessage(key));
+    EXPECT_EQ(GetFocus(), expected[step]);
+  }
+  SetKeyDown(VK_SHIFT, true);
+  MSG key = KeyDown(GetFocus(), VK_TAB);
+  window_->HandleKeyboardMessage(key);
+  SetKeyDown(VK_SHIFT, false);
+  EXPECT_EQ(GetFocus(), window_->CommandButton(1));
+}
+
+TEST_F(CalculatorWindowTest, ArrowKeysMoveAmongTheOptionsAndChoose) {
+  Click(window_->Option(triangle::kInradius));
+  SetFocus(window_->Option(triangle::kInradius));
+  MSG key = KeyDown(window_->Option(triangle::kInradius), VK_DOWN);
+  EXPECT_TRUE(window_->HandleKeyboardMessage(key));
+  EXPECT_EQ(GetFocus(), window_->Option(triangle::kSide)) << "round the end of the list";
+  EXPECT_TRUE(IsChecked(window_->Option(triangle::kSide)));
+  EXPECT_FALSE(IsChecked(window_->Option(triangle::kInradius)));
+  EXPECT_EQ(window_->SelectedOption(), triangle::kSide);
+  EXPECT_TRUE(IsWindowEnabled(window_->Field(triangle::kSide)));
+}
+
+}  // namespace
+}  // namespace win32_ui

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Checks the Windows program as shipped: it imports only DLLs every Windows has, is at most
+# 1 MB, carries version 1.0.0.0 ("1.00") in Bulgarian and a 32 x 32 icon; under Wine on its
+# own Xvfb server its window maps with the right caption and client size, and a screenshot
+# shows the design's colours at their places.
+# Usage: program_check.sh PROGRAM.exe SCREENSHOT.xwd
+set -euo pipefail
+program=$1
+screenshot=$2
+here=$(dirname "$0")
+status=0
+fail() { echo "FAIL: $*"; status=1; }
+
+imports=$(x86_64-w64-mingw32-objdump -p "$program" | awk '/DLL Name:/ { print tolower($3) }')
+echo "imports: $(echo $imports)"
+for dll in $imports; do
+  case $dll in
+    kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | comdlg32.dll | shell32.dll | \
+      msvcrt.dll | ucrtbase.dll | api-ms-win-crt-*.dll) ;;
+    *) fail "imports $dll" ;;
+  esac
+done
+size=$(stat -c %s "$program")
+((size <= 1048576)) || fail "$size bytes, more than 1 MB"
+
+resources=$(x86_64-w64-mingw32-windres -i "$program" -O rc)
+for line in 'FILEVERSION 1, 0, 0, 0' 'PRODUCTVERSION 1, 0, 0, 0' 'BLOCK "040204B0"' \
+            'VALUE "FileVersion", "1.00"' 'VALUE "ProductVersion", "1.00"' \
+            'VALUE "Translation", 0x402, 1200' 'RT_MANIFEST'; do
+  grep -qF "$line" <<<"$resources" || fail "resources lack '$line'"
+done
+# The icon group's entries start with width and height as octal escapes: 040 is 32.
+sed -n '/RT_GROUP_ICON/,/^END/p' <<<"$resources" | grep -qF '"\040\040' ||
+  fail "the icon group has no 32 x 32 image"
+
+source "$here/../qt/xvfb.sh"
+source "$here/wine_server.sh"
+trap 'stop_wine_server; cleanup_xvfb_session' EXIT
+start_xvfb
+start_in_background "$here/wine.sh" "$program"
+expected_title="www.ravnostranen.example Геометрия - равностранен триъгълник"
+window=$(timeout 120 xdotool search --sync --onlyvisible --name "^$expected_title\$" | head -n1) ||
+  true
+[[ -n "$window" ]] || { echo "FAIL: no window was mapped"; exit 1; }
+sleep 1  # the first paint
+title=$(xdotool getwindowname "$window")
+size=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
+[[ "$title" == "$expected_title" ]] || fail "title is '$title'"
+[[ "$size" == "498x364" ]] || fail "client size is $size, not 498x364"
+xwd -silent -id "$window" -out "$screenshot"
+
+# Places free of text and edges, in client pixels, and the design's colour there.
+while read -r x y colour place; do
+  seen=$(convert "$screenshot" -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]" info:)
+  [[ "$seen" == "$colour" ]] || fail "$place at ($x, $y) is $seen, not $colour"
+done <<'PLACES'
+5 5 192,192,255 window
+490 120 192,192,255 window
+99 3 255,192,128 label
+130 60 255,192,128 option-1
+360 90 255,192,128 option-8
+270 140 128,255,128 calculate-button
+380 165 128,255,128 calculate-button
+358 190 255,0,0 clear-button
+468 212 255,0,0 clear-button
+PLACES
+kill -0 "${background_pids[1]}" 2>/dev/null || fail "the program is no longer running"
+[[ $status -eq 0 ]] && echo "window mapped: '$title', $size, colours in place, screenshot in $screenshot"
+exit $status

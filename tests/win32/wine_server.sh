@@ -1,0 +1,9 @@
+# Sourced by the scripts that run Windows programs on their own display: stop_wine_server
+# ends the Wine server of the prefix and the programs it runs, and waits for it.
+export TRIANGLE_WINEPREFIX=${TRIANGLE_WINEPREFIX:-$PWD/wineprefix-window}
+stop_wine_server() {
+  local server=/usr/lib/wine/wineserver64
+  [[ -x $server ]] || server=wineserver
+  WINEPREFIX=$TRIANGLE_WINEPREFIX "$server" -k 2>/dev/null || true
+  WINEPREFIX=$TRIANGLE_WINEPREFIX "$server" -w 2>/dev/null || true
+}
