@@ -92,12 +92,17 @@ CalculatorWindow::CalculatorWindow(HINSTANCE instance, triangle::NumberFormat fo
     const auto& background = design::kControls[row].background;
     if (background) brushes_[row] = CreateSolidBrush(ToColorRef(*background));
   }
-  window_ =
-      CreateWindowExW(0, kWindowClass, Widen(design::texts::kWindowTitle).c_str(), kWindowStyle,
-                      CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+  // Created at its size for the system's resolution, the controls in place with their font:
+  // laid out once. Windows may then put it on a monitor of another resolution.
+  dpi_ = WindowDpi(nullptr);
+  font_ = CreateDesignFont(dpi_);
+  const SIZE outer = OuterSize(ClientSize(), kWindowStyle, 0, dpi_);
+  window_ = CreateWindowExW(0, kWindowClass, Widen(design::texts::kWindowTitle).c_str(),
+                            kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, nullptr,
+                            nullptr, instance, this);
   if (window_ == nullptr) throw std::runtime_error("the window could not be created");
   CreateControls(instance);
-  LayOut(WindowDpi(window_));
+  if (const UINT dpi = WindowDpi(window_); dpi != dpi_) LayOut(dpi);
 }
 
 CalculatorWindow::~CalculatorWindow() {
@@ -117,14 +122,16 @@ void CalculatorWindow::CreateControls(HINSTANCE instance) {
   for (std::size_t row = 0; row < design::kControls.size(); ++row) {
     const design::Control& control = design::kControls[row];
     const ControlClass control_class = ClassFor(control);
-    std::wstring text = WithWindowsLineBreaks(Widen(control.text));
+    const design::PixelRect rect = design::ToPixels(control.rect, static_cast<int>(dpi_));
+    const std::wstring text = WithWindowsLineBreaks(Widen(control.text));
     const HWND handle = CreateWindowExW(
-        control_class.ex_style, control_class.name, text.c_str(), control_class.style, 0, 0, 0, 0,
-        window_,
+        control_class.ex_style, control_class.name, text.c_str(), control_class.style, rect.left,
+        rect.top, rect.width, rect.height, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(row))),
         instance, nullptr);
     if (handle == nullptr) throw std::runtime_error("a control could not be created");
     controls_[row] = handle;
+    SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     const auto index = static_cast<std::size_t>(control.index);
     switch (control.kind) {
       case design::ControlKind::kInfoField:
@@ -146,16 +153,21 @@ void CalculatorWindow::CreateControls(HINSTANCE instance) {
   }
 }
 
+HFONT CalculatorWindow::CreateDesignFont(UINT dpi) {
+  return CreateFontW(-MulDiv(design::kFont.points, static_cast<int>(dpi), 72), 0, 0, 0,
+                     design::kFont.weight, FALSE, FALSE, FALSE,
+                     static_cast<BYTE>(design::kFont.charset), OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN,
+                     Widen(design::kFont.family).c_str());
+}
+
 // Places every control at its rectangle and sizes the window for `dpi`, with the font at
 // that resolution.
 void CalculatorWindow::LayOut(UINT dpi) {
   dpi_ = dpi;
   const HFONT old_font = font_;
   const int dots = static_cast<int>(dpi);
-  font_ = CreateFontW(-MulDiv(design::kFont.points, dots, 72), 0, 0, 0, design::kFont.weight, FALSE,
-                      FALSE, FALSE, static_cast<BYTE>(design::kFont.charset), OUT_DEFAULT_PRECIS,
-                      CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN,
-                      Widen(design::kFont.family).c_str());
+  font_ = CreateDesignFont(dpi);
   for (std::size_t row = 0; row < design::kControls.size(); ++row) {
     const design::PixelRect rect = design::ToPixels(design::kControls[row].rect, dots);
     SetWindowPos(controls_[row], nullptr, rect.left, rect.top, rect.width, rect.height,

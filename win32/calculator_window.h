@@ -57,6 +57,7 @@ class CalculatorWindow final : public platform::WindowView {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   void CreateControls(HINSTANCE instance);
+  static HFONT CreateDesignFont(UINT dpi);
   void LayOut(UINT dpi);
   SIZE ClientSize() const;
   // The design row of one of the window's controls, or kControlCount.

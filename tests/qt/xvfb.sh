@@ -17,13 +17,30 @@ start_in_background() {
   background_pids+=($!)
 }
 
+# A display number of our own: other sessions' servers may hold low numbers in the shared
+# socket namespace without a lock file here, which -displayfd alone does not step over.
 start_xvfb() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$workdir/display" 2>/dev/null &
-  background_pids+=($!)
-  for _ in $(seq 100); do [[ -s "$workdir/display" ]] && break; sleep 0.1; done
-  [[ -s "$workdir/display" ]] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
-  export DISPLAY=":$(head -n1 "$workdir/display")"
-  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+  local number pid
+  for _ in 1 2 3 4 5 6 7 8 9 10; do
+    number=$((100 + RANDOM % 800))
+    : >"$workdir/display"
+    Xvfb ":$number" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$workdir/display" \
+      2>/dev/null &
+    pid=$!
+    for _ in $(seq 100); do
+      [[ -s "$workdir/display" ]] || ! kill -0 "$pid" 2>/dev/null && break
+      sleep 0.1
+    done
+    if [[ -s "$workdir/display" ]]; then
+      background_pids+=("$pid")
+      export DISPLAY=":$number"
+      unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+      return 0
+    fi
+    kill "$pid" 2>/dev/null || true
+  done
+  echo "FAIL: Xvfb did not start" >&2
+  exit 1
 }
 
 # Prints the calculator's window once it is mapped; fails after 20 seconds.
