@@ -227,10 +227,8 @@ void CalculatorWindow::SetFieldText(triangle::QuantityIndex field, std::string_v
 
 void CalculatorWindow::SetFieldEnabled(triangle::QuantityIndex field, bool enabled) {
   const HWND handle = fields_.at(field);
-  // A disabled control cannot keep the focus: it moves on, as Tab would move it.
-  if (!enabled && GetFocus() == handle) {
-    SetFocus(NextInTabOrder(handle, false));
-  }
+  // A disabled control cannot keep the focus: it goes to the field's option.
+  if (!enabled && GetFocus() == handle) SetFocus(options_.at(field));
   EnableWindow(handle, enabled ? TRUE : FALSE);
 }
 
@@ -335,7 +333,11 @@ void CalculatorWindow::OnCommand(HWND control, WORD notification) {
   if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED) return;
   const design::Control& layout = design::kControls[row];
   if (layout.kind == design::ControlKind::kOption) {
-    OnOptionChosen(static_cast<triangle::QuantityIndex>(layout.index));
+    const auto index = static_cast<triangle::QuantityIndex>(layout.index);
+    OnOptionChosen(index);
+    // Chosen by the mouse or Space: ready for typing. The arrow keys keep the focus on the
+    // options so that they can go on moving through them.
+    if (!moving_between_options_) SetFocus(fields_[static_cast<std::size_t>(index)]);
   } else if (layout.kind == design::ControlKind::kCommandButton) {
     OnCommandClicked(layout.index);
   }
@@ -376,7 +378,9 @@ bool CalculatorWindow::HandleKeyboardMessage(MSG& message) {
     const HWND focus = GetFocus();
     switch (message.wParam) {
       case VK_RETURN:  // Enter on the number pad is VK_RETURN too
-        OnCommandClicked(controller::MainWindow::kCalculateButton);
+        // A focused button answers Return itself; everywhere else it calculates.
+        OnCommandClicked(focus == buttons_[1] ? controller::MainWindow::kClearButton
+                                              : controller::MainWindow::kCalculateButton);
         return true;
       case VK_ESCAPE:
         OnCommandClicked(controller::MainWindow::kClearButton);
@@ -442,7 +446,9 @@ void CalculatorWindow::MoveAmongOptions(HWND focus, int step) {
   const int next = (current + step + triangle::kQuantityCount) % triangle::kQuantityCount;
   const HWND option = options_[static_cast<std::size_t>(next)];
   SetFocus(option);
+  moving_between_options_ = true;
   SendMessageW(option, BM_CLICK, 0, 0);
+  moving_between_options_ = false;
 }
 
 void CalculatorWindow::CopyMeasures() const {

@@ -87,6 +87,7 @@ class CalculatorWindow final : public platform::WindowView {
   HBRUSH window_brush_ = nullptr;
   std::array<HBRUSH, design::kControlCount> brushes_{};  // each row's design colour, if any
   bool quit_when_closed_ = false;
+  bool moving_between_options_ = false;  // an arrow key, not a click, chooses the option
   controller::MainWindow controller_;
 };
 

@@ -160,6 +160,7 @@ TEST_F(CalculatorWindowTest, StartsEmptyWithNothingChosenAndTheFocusInTheStateme
 TEST_F(CalculatorWindowTest, AreaTwelveGivesTheOtherSevenUnderUsSettings) {
   Enter(triangle::kArea, L"12");
   EXPECT_TRUE(IsChecked(window_->Option(triangle::kArea)));
+  EXPECT_EQ(GetFocus(), window_->Field(triangle::kArea)) << "chosen: ready for typing";
   EXPECT_TRUE(IsWindowEnabled(window_->Field(triangle::kArea)));
   Click(window_->CommandButton(0));
 
@@ -299,7 +300,7 @@ TEST_F(CalculatorWindowTest, ReturnCalculatesCtrlCCopiesEscapeClears) {
   MSG key = KeyDown(field, VK_RETURN);
   EXPECT_TRUE(window_->HandleKeyboardMessage(key));
   EXPECT_EQ(Field(triangle::kPerimeter), L"9.0000");
-  EXPECT_NE(GetFocus(), field) << "the focus left the field that was disabled";
+  EXPECT_EQ(GetFocus(), window_->Option(triangle::kSide)) << "from the disabled field";
 
   SetFocus(window_->InfoField(0));
   SendMessageW(window_->InfoField(0), EM_SETSEL, 0, 0);
@@ -317,6 +318,14 @@ TEST_F(CalculatorWindowTest, ReturnCalculatesCtrlCCopiesEscapeClears) {
   EXPECT_TRUE(window_->HandleKeyboardMessage(key));
   EXPECT_EQ(Field(triangle::kPerimeter), L"");
   EXPECT_TRUE(IsWindow(window_->Handle())) << "Escape clears and never closes";
+
+  // A focused button answers Return itself.
+  Enter(triangle::kSide, L"3");
+  Click(window_->CommandButton(0));
+  SetFocus(window_->CommandButton(1));
+  key = KeyDown(window_->CommandButton(1), VK_RETURN);
+  EXPECT_TRUE(window_->HandleKeyboardMessage(key));
+  EXPECT_EQ(Field(triangle::kPerimeter), L"") << "Return on Изтрий clears";
 }
 
 // Tab visits the statement, the saying, each option and its field when enabled, then the
