@@ -36,8 +36,8 @@ struct Control {
   ControlKind kind;
   int index;  // within its kind: the measure for options and fields
   TwipRect rect;
-  std::optional<Rgb> background;  // none: the platform's default for the kind
-  std::string_view text;          // caption, or the initial text of a field
+  std::optional<Rgb> background = std::nullopt;  // none: the platform's default for the kind
+  std::string_view text = {};                    // caption, or the initial text of a field
   bool border = true;
   bool vertical_scroll_bar = false;  // always shown, not only when needed
   Alignment alignment = Alignment::kLeft;

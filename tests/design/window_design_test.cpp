@@ -64,9 +64,10 @@ TEST(WindowDesign, EveryControlInTabOrderWithItsPlaceColourAndText) {
   }
 }
 
-TEST(WindowDesign, InfoFieldsScrollAndOnlyTheSayingHasNoBorder) {
+TEST(WindowDesign, InfoFieldsScrollAndTheSayingAndLabelHaveNoBorder) {
   EXPECT_TRUE(kControls[0].border);
   EXPECT_FALSE(kControls[1].border);
+  EXPECT_FALSE(kControls[2].border);
   EXPECT_TRUE(kControls[0].vertical_scroll_bar);
   EXPECT_TRUE(kControls[1].vertical_scroll_bar);
 }
