@@ -15,6 +15,7 @@ if [[ "${1:-}" == "test" ]]; then
   packages+=(libc++-14-dev libc++abi-14-dev googletest)
   # The Windows edition: cross compiler, Wine to run its tests, icon tools.
   packages+=(g++-mingw-w64-x86-64-posix wine wine64 imagemagick zip)
+  packages+=(emscripten nodejs)  # the WebAssembly build, its tests run under Node
 fi
 
 missing=()

@@ -2,15 +2,15 @@
 # Installs what is missing, then builds with warnings as errors and runs every test, first in
 # the debug preset, then the core and behaviour tests with Clang and libc++, then everything
 # under the address and undefined-behaviour sanitizers, then the Windows edition and the core
-# and behaviour tests cross-built with mingw-w64 and run under Wine, and ends with a short run
-# of each fuzz target. Presets can be named: scripts/test.sh debug
+# and behaviour tests cross-built with mingw-w64 and run under Wine, then as WebAssembly under
+# Node, and ends with a short run of each fuzz target. Presets can be named: scripts/test.sh debug
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh test
 export TRIANGLE_WERROR=ON
 presets=("$@")
-[[ ${#presets[@]} -eq 0 ]] && presets=(debug clang-libcxx sanitize mingw fuzz)
+[[ ${#presets[@]} -eq 0 ]] && presets=(debug clang-libcxx sanitize mingw emscripten fuzz)
 
 for preset in "${presets[@]}"; do
   echo "== $preset"
