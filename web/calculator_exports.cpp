@@ -1,0 +1,46 @@
+// The functions page.js calls: one window a page, made once the page knows the reader's
+// number settings.
+#include <emscripten.h>
+
+#include <memory>
+#include <string>
+
+#include "web/web_window.h"
+
+namespace {
+
+triangle::NumberFormat settings{.group_sizes = {}};
+std::unique_ptr<web::WebWindow> window;
+std::string measures_text;  // kept until the next call, for the page to read
+
+}  // namespace
+
+extern "C" {
+
+// Digits per group, starting next to the decimal separator; called before calculator_start.
+EMSCRIPTEN_KEEPALIVE void calculator_add_group_size(int size) {
+  settings.group_sizes.push_back(size);
+}
+
+EMSCRIPTEN_KEEPALIVE void calculator_start(const char* decimal_separator,
+                                           const char* group_separator) {
+  settings.decimal_separator = decimal_separator;
+  settings.group_separator = group_separator;
+  window = std::make_unique<web::WebWindow>(settings);
+  window->Load();
+}
+
+EMSCRIPTEN_KEEPALIVE void calculator_option_click(int index) {
+  if (window) window->OnOptionClick(index);
+}
+
+EMSCRIPTEN_KEEPALIVE void calculator_command_click(int index) {
+  if (window) window->OnCommandClick(index);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* calculator_measures_text() {
+  measures_text = window ? window->MeasuresAsText() : std::string();
+  return measures_text.c_str();
+}
+
+}  // extern "C"

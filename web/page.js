@@ -1,0 +1,100 @@
+'use strict';
+// The page's half of the window interface. The behaviour (calculator.wasm, C++) drives the
+// controls through `page`; the page passes clicks and keys to it. Numbers are read, computed
+// and written only in the module: here texts are merely moved between it and the controls.
+(() => {
+  const byId = (id) => document.getElementById(id);
+  const measures = [...Array(8).keys()];
+  const radios = measures.map((k) => byId(`radio-${k}`));
+  const fields = measures.map((k) => byId(`field-${k}`));
+  const values = measures.map((k) => byId(`value-${k}`));
+  const commands = [byId('command-0'), byId('command-1')];
+  const failure = byId('failure');
+  const figure = byId('figure');
+  const announcement = byId('announcement');
+
+  const page = {
+    clearOption: (option) => { radios[option].checked = false; },
+    fieldText: (field) => fields[field].value,
+    setFieldText: (field, text) => { fields[field].value = text; },
+    setFieldEnabled: (field, enabled) => { fields[field].disabled = !enabled; },
+    setFieldMaxLength: (field, maxLength) => {
+      if (maxLength === 0) fields[field].removeAttribute('maxlength');
+      else fields[field].maxLength = maxLength;
+    },
+    setFieldTitle: (field, title) => {
+      if (title) fields[field].title = title;
+      else fields[field].removeAttribute('title');
+    },
+    reportFailure: (message) => {
+      byId('failure-message').textContent = message;
+      failure.showModal();
+    },
+    showCalculation: (given, text) => {
+      figure.setAttribute('class', given < 0 ? 'figure' : `figure given-${given}`);
+      measures.forEach((k) => { values[k].textContent = fields[k].value; });
+      announcement.textContent = text;
+    },
+  };
+
+  // The reader's regional settings, as the browser writes numbers in their first language:
+  // the separators, and the group sizes from the decimal side, a repeated last one dropped
+  // (1,23,45,67,890 in hi-IN gives 3, 2).
+  function numberSettings(language) {
+    const parts = new Intl.NumberFormat(language, { useGrouping: true })
+      .formatToParts(1234567890123.5);
+    const part = (type) => parts.find((p) => p.type === type)?.value ?? '';
+    const sizes = parts.filter((p) => p.type === 'integer').map((p) => p.value.length);
+    sizes.shift();  // the leading group may be short
+    sizes.reverse();
+    while (sizes.length > 1 && sizes.at(-1) === sizes.at(-2)) sizes.pop();
+    return { decimal: part('decimal') || '.', group: part('group'), sizes };
+  }
+
+  function hasSelection() {
+    const active = document.activeElement;
+    if (active && typeof active.selectionStart === 'number' &&
+        active.selectionStart !== active.selectionEnd) {
+      return true;
+    }
+    return !document.getSelection().isCollapsed;
+  }
+
+  function start(module) {
+    const settings = numberSettings(navigator.languages?.[0] || navigator.language);
+    settings.sizes.forEach((size) => module._calculator_add_group_size(size));
+    module.ccall('calculator_start', null, ['string', 'string'],
+                 [settings.decimal, settings.group]);
+
+    // Reported only when an option becomes the chosen one, with the mouse or the arrows:
+    // choosing the chosen option again keeps what was typed.
+    radios.forEach((radio, k) => radio.addEventListener('change', () => {
+      if (radio.checked) module._calculator_option_click(k);
+    }));
+    commands.forEach((button, k) => button.addEventListener('click', () => {
+      module._calculator_command_click(k);
+    }));
+    // As on the desktop, from every control: Enter calculates, Escape clears, Ctrl+C with
+    // nothing selected copies every measure.
+    document.addEventListener('keydown', (event) => {
+      if (failure.open || event.altKey) return;
+      const control = event.ctrlKey || event.metaKey;
+      if (event.key === 'Enter' && !control && !event.shiftKey) {
+        event.preventDefault();
+        commands[0].click();
+      } else if (event.key === 'Escape' && !control) {
+        event.preventDefault();
+        commands[1].click();
+      } else if (control && event.code === 'KeyC' && !hasSelection() && navigator.clipboard) {
+        event.preventDefault();
+        navigator.clipboard.writeText(module.UTF8ToString(module._calculator_measures_text()));
+      }
+    });
+    document.documentElement.dataset.ready = '';
+  }
+
+  createCalculator({ page }).then(start);
+  if ('serviceWorker' in navigator) {
+    window.addEventListener('load', () => navigator.serviceWorker.register('sw.js'));
+  }
+})();

@@ -1,0 +1,17 @@
+#pragma once
+
+// What the page (page_bridge.js, page.js) offers the module: its controls, by measure index.
+// Texts cross as UTF-8 with their length in bytes.
+extern "C" {
+void page_clear_option(int option);
+int page_field_text_length(int field);
+void page_copy_field_text(int field, char* buffer, int size);  // size counts the closing zero
+void page_set_field_text(int field, const char* text, int length);
+void page_set_field_enabled(int field, int enabled);
+void page_set_field_max_length(int field, int max_length);  // 0: no limit
+void page_set_field_title(int field, const char* text, int length);
+void page_report_failure(const char* message, int length);
+// After every click: the measure the fields show a calculation from (-1: none) and what a
+// screen reader should announce.
+void page_show_calculation(int given, const char* announcement, int length);
+}

@@ -1,0 +1,30 @@
+// The module's way to the page: each function hands over to Module.page, the object page.js
+// passes to createCalculator, turning the module's UTF-8 texts into strings and back.
+// (Plain functions: this emscripten copies library functions in as declarations.)
+mergeInto(LibraryManager.library, {
+  page_clear_option: function(option) { Module.page.clearOption(option); },
+  page_field_text_length: function(field) {
+    return lengthBytesUTF8(Module.page.fieldText(field));
+  },
+  page_copy_field_text: function(field, buffer, size) {
+    stringToUTF8(Module.page.fieldText(field), buffer, size);
+  },
+  page_set_field_text: function(field, text, length) {
+    Module.page.setFieldText(field, UTF8ToString(text, length));
+  },
+  page_set_field_enabled: function(field, enabled) {
+    Module.page.setFieldEnabled(field, enabled !== 0);
+  },
+  page_set_field_max_length: function(field, maxLength) {
+    Module.page.setFieldMaxLength(field, maxLength);
+  },
+  page_set_field_title: function(field, text, length) {
+    Module.page.setFieldTitle(field, UTF8ToString(text, length));
+  },
+  page_report_failure: function(message, length) {
+    Module.page.reportFailure(UTF8ToString(message, length));
+  },
+  page_show_calculation: function(given, announcement, length) {
+    Module.page.showCalculation(given, UTF8ToString(announcement, length));
+  },
+});

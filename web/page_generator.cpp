@@ -1,0 +1,61 @@
+// Writes the page of the browser edition from the window's description: index.html from
+// index.html.in and page.css, and manifest.webmanifest. Run at build time (under Node).
+//   page_generator TEMPLATE STYLE OUTPUT_FOLDER
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+
+#include "design/texts.h"
+#include "design/window_design.h"
+#include "web/page_markup.h"
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) throw std::runtime_error("cannot read " + path);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const std::string& path, const std::string& text) {
+  std::ofstream file(path, std::ios::binary);
+  file << text;
+  if (!file.flush()) throw std::runtime_error("cannot write " + path);
+}
+
+// Puts `value` wherever the template says @name@, which it must say at least once.
+void Fill(std::string& page, std::string_view name, const std::string& value) {
+  const std::string placeholder = "@" + std::string(name) + "@";
+  auto at = page.find(placeholder);
+  if (at == std::string::npos) throw std::runtime_error("the template lacks " + placeholder);
+  for (; at != std::string::npos; at = page.find(placeholder, at + value.size())) {
+    page.replace(at, placeholder.size(), value);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4) {
+    std::cerr << "usage: page_generator TEMPLATE STYLE OUTPUT_FOLDER\n";
+    return 2;
+  }
+  try {
+    const std::string folder = argv[3];
+    std::string page = ReadFile(argv[1]);
+    Fill(page, "TITLE", web::EscapeHtml(design::texts::kWindowTitle));
+    Fill(page, "THEME_COLOUR", web::HexColour(design::kWindowBackground));
+    Fill(page, "STYLE", ReadFile(argv[2]) + web::WindowCss());
+    Fill(page, "WINDOW", web::WindowMarkup(web::StartState()));
+    Fill(page, "FIGURE", web::FigureMarkup());
+    Fill(page, "FAILURE_TITLE", web::EscapeHtml(design::texts::kFailureTitle));
+    WriteFile(folder + "/index.html", page);
+    WriteFile(folder + "/manifest.webmanifest", web::Manifest());
+  } catch (const std::exception& failure) {
+    std::cerr << "page_generator: " << failure.what() << "\n";
+    return 1;
+  }
+  return 0;
+}

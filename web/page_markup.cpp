@@ -1,0 +1,211 @@
+#include "web/page_markup.h"
+
+#include <cstddef>
+#include <string>
+
+#include "design/pixels.h"
+#include "design/texts.h"
+
+namespace web {
+namespace {
+
+using design::Control;
+using design::ControlKind;
+namespace texts = design::texts;
+
+std::string Number(int value) { return std::to_string(value); }
+
+std::string Attribute(std::string_view name, std::string_view value) {
+  return " " + std::string(name) + "=\"" + EscapeHtml(value) + "\"";
+}
+
+std::string_view MeasureName(int index) {
+  return texts::kMeasureNames.at(static_cast<std::size_t>(index));
+}
+
+// The element id of each control: its kind and its index within the kind.
+std::string ControlId(const Control& control) {
+  switch (control.kind) {
+    case ControlKind::kInfoField:
+      return "info-" + Number(control.index);
+    case ControlKind::kLabel:
+      return "label-" + Number(control.index);
+    case ControlKind::kOption:
+      return "option-" + Number(control.index);
+    case ControlKind::kQuantityField:
+      return "field-" + Number(control.index);
+    case ControlKind::kCommandButton:
+      return "command-" + Number(control.index);
+  }
+  return {};
+}
+
+bool InMeasureGroup(ControlKind kind) {
+  return kind == ControlKind::kOption || kind == ControlKind::kQuantityField;
+}
+
+// The option group's name for screen readers: the accessible names' prefix without ": ".
+std::string_view GroupName() {
+  std::string_view name = texts::kOptionNamePrefix;
+  return name.substr(0, name.find(':'));
+}
+
+std::string ControlMarkup(const Control& control, const StartState& state, bool first) {
+  const std::string id = Attribute("id", ControlId(control));
+  const auto index = static_cast<triangle::QuantityIndex>(control.index);
+  switch (control.kind) {
+    case ControlKind::kInfoField:
+      // Read-only, yet reachable with Tab and selectable; the first control has the focus.
+      return "<textarea" + id + " class=\"control info\" readonly" +
+             Attribute("aria-label", texts::kInfoFieldNames.at(index)) +
+             (first ? " autofocus" : "") + ">" + EscapeHtml(control.text) + "</textarea>\n";
+    case ControlKind::kLabel:
+      return "<p" + id + " class=\"control label\">" + EscapeHtml(control.text) + "</p>\n";
+    case ControlKind::kOption:
+      return "<label" + id + " class=\"control option\"" +
+             Attribute("title", std::string(texts::kOptionTooltipPrefix) +
+                                    std::string(texts::kSideFromMeasure.at(index))) +
+             "><input type=\"radio\" name=\"given\"" + Attribute("id", "radio-" + Number(index)) +
+             Attribute("value", Number(index)) + Attribute("aria-label", MeasureName(index)) +
+             (state.chosen(index) ? " checked" : "") + "><span>" + EscapeHtml(control.text) +
+             "</span></label>\n";
+    case ControlKind::kQuantityField: {
+      const StartState::Field& field = state.field(index);
+      return "<input" + id +
+             " class=\"control field\" type=\"text\" inputmode=\"decimal\" autocomplete=\"off\" "
+             "spellcheck=\"false\"" +
+             Attribute("aria-label", MeasureName(index)) +
+             (field.max_length != StartState::kNoLengthLimit
+                  ? Attribute("maxlength", Number(field.max_length))
+                  : "") +
+             Attribute("value", field.text) + (field.enabled ? "" : " disabled") + ">\n";
+    }
+    case ControlKind::kCommandButton:
+      return "<button" + id + " class=\"control command\" type=\"button\"" +
+             Attribute("aria-keyshortcuts", control.index == 0 ? "Enter" : "Escape") + ">" +
+             EscapeHtml(control.text) + "</button>\n";
+  }
+  return {};
+}
+
+std::string PixelBox(const design::TwipRect& rect) {
+  const design::PixelRect box = design::ToPixels(rect);
+  return "left:" + Number(box.left) + "px;top:" + Number(box.top) +
+         "px;width:" + Number(box.width) + "px;height:" + Number(box.height) + "px";
+}
+
+}  // namespace
+
+std::string HexColour(const design::Rgb& colour) {
+  constexpr std::string_view kDigits = "0123456789abcdef";
+  std::string hex = "#";
+  for (int part : {colour.red, colour.green, colour.blue}) {
+    hex += kDigits[static_cast<std::size_t>(part / 16)];
+    hex += kDigits[static_cast<std::size_t>(part % 16)];
+  }
+  return hex;
+}
+
+namespace {
+
+// The program's name: the window's caption without the address in front of it.
+std::string_view ProgramName() {
+  const std::string_view title = texts::kWindowTitle;
+  return title.substr(title.find(' ') + 1);
+}
+
+}  // namespace
+
+std::string EscapeHtml(std::string_view text) {
+  std::string escaped;
+  for (char c : text) {
+    switch (c) {
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      case '"':
+        escaped += "&quot;";
+        break;
+      default:
+        escaped += c;
+    }
+  }
+  return escaped;
+}
+
+std::string CssColour(const design::Rgb& colour) {
+  return "rgb(" + Number(colour.red) + ", " + Number(colour.green) + ", " + Number(colour.blue) +
+         ")";
+}
+
+std::string WindowMarkup(const StartState& state) {
+  std::string markup;
+  bool in_group = false;
+  bool first = true;
+  for (const Control& control : design::kControls) {
+    if (InMeasureGroup(control.kind) != in_group) {
+      in_group = !in_group;
+      markup += in_group ? "<fieldset class=\"measures\"><legend class=\"visually-hidden\">" +
+                               EscapeHtml(GroupName()) + "</legend>\n"
+                         : "</fieldset>\n";
+    }
+    markup += ControlMarkup(control, state, first);
+    first = false;
+  }
+  if (in_group) markup += "</fieldset>\n";
+  return markup;
+}
+
+std::string WindowCss() {
+  const design::PixelRect client = design::ToPixels(design::kClientArea);
+  std::string css = ".window{font-family:\"" + std::string(design::kFont.family) +
+                    "\",\"Liberation Serif\",serif;font-size:" + Number(design::kFont.points) +
+                    "pt;font-weight:" + Number(design::kFont.weight) + "}\n" +
+                    ".client{background-color:" + CssColour(design::kWindowBackground) + "}\n";
+  std::string layout;
+  for (const Control& control : design::kControls) {
+    const std::string selector = "#" + ControlId(control);
+    std::string look;
+    if (control.background) look += "background-color:" + CssColour(*control.background) + ";";
+    if (!control.border) look += "border:0;";
+    if (control.vertical_scroll_bar) look += "overflow-y:scroll;";
+    if (control.alignment == design::Alignment::kCentre) {
+      look += "text-align:center;justify-content:center;";
+    }
+    if (!look.empty()) css += selector + "{" + look + "}\n";
+    layout += selector + "{" + PixelBox(control.rect) + "}\n";
+  }
+  // Of the two overlapping information fields, the statement stays readable, as on the desktop.
+  layout += "#info-0{z-index:1}\n";
+  const std::string width = Number(client.width) + "px";
+  css += "@media (min-width:" + width + "){\n.window{width:" + width + "}\n" +
+         ".client{display:block;position:relative;width:" + width +
+         ";height:" + Number(client.height) + "px;padding:0;overflow:hidden}\n" +
+         ".control{position:absolute;margin:0;min-height:0}\n" + layout + "}\n";
+  // Room around the window once the page is wide enough for it.
+  css += "@media (min-width:" + Number(client.width + 32) + "px){.page{padding:16px}}\n";
+  return css;
+}
+
+std::string Manifest() {
+  const std::string colour = HexColour(design::kWindowBackground);
+  const std::string_view name = ProgramName();
+  const std::string_view short_name = name.substr(name.rfind(" - ") + 3);
+  return "{\n  \"name\": \"" + std::string(name) + "\",\n  \"short_name\": \"" +
+         std::string(short_name) +
+         "\",\n  \"lang\": \"bg\",\n  \"start_url\": \".\",\n  \"scope\": \".\",\n"
+         "  \"display\": \"standalone\",\n  \"background_color\": \"" +
+         colour + "\",\n  \"theme_color\": \"" + colour +
+         "\",\n  \"icons\": [\n"
+         "    {\"src\": \"icon-192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\"},\n"
+         "    {\"src\": \"icon-512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\"},\n"
+         "    {\"src\": \"icon.svg\", \"sizes\": \"any\", \"type\": \"image/svg+xml\"}\n  ]\n}\n";
+}
+
+}  // namespace web

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "design/window_design.h"
+#include "web/start_state.h"
+
+// The parts of the page that come from the window's description, as HTML, CSS and JSON.
+namespace web {
+
+std::string EscapeHtml(std::string_view text);
+// "rgb(192, 192, 255)", as browsers report computed colours.
+std::string CssColour(const design::Rgb& colour);
+// "#c0c0ff", for the manifest and the theme colour.
+std::string HexColour(const design::Rgb& colour);
+
+// The window's controls in tab order, in the state the behaviour starts them in.
+std::string WindowMarkup(const StartState& state);
+// Font, colours and borders at every width; every control at its rectangle from the design's
+// width on (CSS pixels are twips / 15).
+std::string WindowCss();
+// The web app manifest: the program's Bulgarian name, its icons and the window's colour.
+std::string Manifest();
+// The live figure beside the window; page.js fills in its values.
+std::string FigureMarkup();
+
+}  // namespace web

@@ -1,0 +1,110 @@
+#include "web/web_window.h"
+
+#include <exception>
+#include <utility>
+
+#include "design/texts.h"
+#include "triangle/failures.h"
+#include "triangle/format_result.h"
+#include "web/page_bridge.h"
+
+namespace web {
+namespace {
+
+int Length(std::string_view text) { return static_cast<int>(text.size()); }
+
+// The caption without the blanks the design puts around it.
+std::string_view Trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// How the field's value follows from the chosen measure, and the value at full precision.
+std::string ResultTitle(triangle::QuantityIndex field, triangle::QuantityIndex given, double value,
+                        const triangle::NumberFormat& format) {
+  const std::string_view formula = field == triangle::kSide
+                                       ? design::texts::kSideFromMeasure.at(given)
+                                       : design::texts::kFormulaFromSide.at(field);
+  return std::string(formula) + "\n= " + triangle::FormatFullPrecision(value, format);
+}
+
+}  // namespace
+
+WebWindow::WebWindow(triangle::NumberFormat format) : controller_(*this, std::move(format)) {}
+
+void WebWindow::Load() {
+  controller_.OnFormLoad();
+  ShowCalculation();
+}
+
+void WebWindow::OnOptionClick(int index) {
+  controller_.OnOptionClick(static_cast<std::int16_t>(index));
+  ShowCalculation();
+}
+
+// The event boundary: a failed calculation is reported here and the page stays as the
+// behaviour left it, so the user can correct the value and go on.
+void WebWindow::OnCommandClick(int index) {
+  try {
+    controller_.OnCommandClick(static_cast<std::int16_t>(index));
+  } catch (const triangle::OverflowError&) {
+    ReportFailure(design::texts::kOverflowMessage);
+  } catch (const triangle::InvalidArgumentError&) {
+    ReportFailure(design::texts::kNegativeAreaMessage);
+  } catch (const std::exception& failure) {
+    ReportFailure(std::string(design::texts::kUnexpectedFailureMessage) + '\n' + failure.what());
+  }
+  ShowCalculation();
+}
+
+std::string WebWindow::MeasuresAsText() const {
+  std::string text;
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    text.append(Trimmed(design::texts::kOptionCaptions.at(k))).append(": ");
+    text.append(FieldText(k)).append("\n");
+  }
+  return text;
+}
+
+void WebWindow::ClearOption(triangle::QuantityIndex option) { page_clear_option(option); }
+
+std::string WebWindow::FieldText(triangle::QuantityIndex field) const {
+  std::string text(static_cast<std::size_t>(page_field_text_length(field)) + 1, '\0');
+  page_copy_field_text(field, text.data(), Length(text));
+  text.pop_back();
+  return text;
+}
+
+void WebWindow::SetFieldText(triangle::QuantityIndex field, std::string_view text) {
+  page_set_field_text(field, text.data(), Length(text));
+}
+
+void WebWindow::SetFieldEnabled(triangle::QuantityIndex field, bool enabled) {
+  page_set_field_enabled(field, enabled ? 1 : 0);
+}
+
+void WebWindow::SetFieldMaxLength(triangle::QuantityIndex field, int max_length) {
+  page_set_field_max_length(field, max_length);
+}
+
+// The results' titles, the figure and the announcement follow what the fields show.
+void WebWindow::ShowCalculation() {
+  const auto& calculation = controller_.LastCalculation();
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    const std::string title =
+        calculation && k != calculation->given
+            ? ResultTitle(k, calculation->given, calculation->values.at(k), controller_.Format())
+            : std::string();
+    page_set_field_title(k, title.data(), Length(title));
+  }
+  const std::string announcement = calculation ? MeasuresAsText() : std::string();
+  page_show_calculation(calculation ? calculation->given : -1, announcement.data(),
+                        Length(announcement));
+}
+
+void WebWindow::ReportFailure(std::string_view message) {
+  page_report_failure(message.data(), Length(message));
+}
+
+}  // namespace web
