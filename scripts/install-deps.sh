@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that are missing for building and running the calculator,
-# and with "test" also those for its tests and benchmarks. Uses sudo when not run as root.
+# with "web" those for building and serving the browser edition, and with "test" also those
+# for all the tests and benchmarks (and the browser tests' npm packages). Uses sudo when not
+# run as root.
 set -euo pipefail
 
 # qt6-translations-l10n: Qt's own texts (buttons, context menus) in Bulgarian.
@@ -15,8 +17,10 @@ if [[ "${1:-}" == "test" ]]; then
   packages+=(libc++-14-dev libc++abi-14-dev googletest)
   # The Windows edition: cross compiler, Wine to run its tests, icon tools.
   packages+=(g++-mingw-w64-x86-64-posix wine wine64 imagemagick zip)
-  packages+=(emscripten nodejs)  # the WebAssembly build, its tests run under Node
+  packages+=(emscripten nodejs chromium)  # WebAssembly, Node, the browser tests
 fi
+[[ "${1:-}" == "web" ]] &&
+  packages=(cmake ninja-build libfast-float-dev libfmt-dev emscripten nodejs python3)
 
 missing=()
 for package in "${packages[@]}"; do
@@ -24,10 +28,18 @@ for package in "${packages[@]}"; do
     missing+=("$package")
   fi
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
-
 as_root=()
 [[ "$(id -u)" -ne 0 ]] && as_root=(sudo)
-echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get update
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+if [[ ${#missing[@]} -gt 0 ]]; then
+  echo "Installing: ${missing[*]}"
+  "${as_root[@]}" apt-get update
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+fi
+
+# The browser tests' npm packages, as pinned in their lock file; Debian's chromium runs them.
+if [[ "${1:-}" == "test" ]]; then
+  command -v npm >/dev/null ||
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y npm
+  (cd "$(dirname "$0")/../tests/web" &&
+    PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+fi

@@ -1,0 +1,123 @@
+// Calculations through the page under the reader's regional settings, failures in the page's
+// dialog, clearing and the length limit. Expected texts are worked out by hand from the
+// formulas (a = side): P = 3a, S = a·√3·a/4, m = h = l = a·√3/2, R = a/√3, r = a/(2√3).
+import { test, expect, field, radio, calculate, clear, enter, fieldTexts } from './fixtures.mjs';
+
+const nbsp = '\u00a0';
+
+// The area 12 gives a = √(4·12/√3) = 5.26429...
+const roads = [
+  { locale: 'en-US', typed: '12',
+    shown: ['5.2643', '15.7929', '12', '4.5590', '4.5590', '4.5590', '3.0393', '1.5197'] },
+  { locale: 'bg-BG', typed: '12',
+    shown: ['5,2643', '15,7929', '12', '4,5590', '4,5590', '4,5590', '3,0393', '1,5197'] },
+];
+
+for (const { locale, typed, shown } of roads) {
+  test.describe(locale, () => {
+    test.use({ locale });
+    test(`the area ${typed} gives the seven other measures in ${locale}`, async ({ page, calculator }) => {
+      await enter(page, 2, typed);
+      await calculate(page);
+      expect(await fieldTexts(page)).toEqual(shown);
+      for (const f of await page.locator('.field').all()) await expect(f).toBeDisabled();
+      await expect(radio(page, 2)).toBeChecked();
+      // The figure shows the given measure and every value as its field does.
+      await expect(page.locator('#figure')).toHaveClass('figure given-2');
+      await expect(page.locator('[id^=value-]')).toHaveText(shown);
+      // A full-precision title beside the four decimals, from the formula.
+      await expect(field(page, 1)).toHaveAttribute('title', /^P = 3·a\n= 15[.,]79/);
+    });
+  });
+}
+
+test.describe('bg-BG grouping', () => {
+  test.use({ locale: 'bg-BG' });
+  test('a shown result with decimal comma and grouping reads back', async ({ page, calculator }) => {
+    await enter(page, 0, '1000');
+    await calculate(page);
+    await expect(field(page, 2)).toHaveValue(`433${nbsp}012,7019`);
+    await radio(page, 2).check();  // the area's text becomes the given value
+    await expect(field(page, 2)).toBeEnabled();
+    await calculate(page);
+    expect(await fieldTexts(page)).toEqual([`1${nbsp}000,0000`, `3${nbsp}000,0000`,
+      `433${nbsp}012,7019`, '866,0254', '866,0254', '866,0254', '577,3503', '288,6751']);
+  });
+});
+
+test.describe('hi-IN grouping', () => {
+  test.use({ locale: 'hi-IN' });
+  test('groups of three, then two, as the browser writes numbers in hi-IN', async ({ page, calculator }) => {
+    await enter(page, 0, '1E10');
+    await calculate(page);
+    await expect(field(page, 1)).toHaveValue('30,00,00,00,000.0000');
+  });
+});
+
+test.describe('en-US', () => {
+  test.use({ locale: 'en-US' });
+
+  test('clear empties, unchooses and limits every field again', async ({ page, calculator }) => {
+    await enter(page, 0, '1');
+    await calculate(page);
+    await clear(page);
+    expect(await fieldTexts(page)).toEqual(Array(8).fill(''));
+    for (let k = 0; k < 8; ++k) {
+      await expect(radio(page, k)).not.toBeChecked();
+      await expect(field(page, k)).toBeDisabled();
+      await expect(field(page, k)).toHaveAttribute('maxlength', '4');
+    }
+    await expect(page.locator('#figure')).toHaveClass('figure');
+    await expect(page.locator('#value-1')).toHaveText('');
+  });
+
+  test('four characters before the first calculation, any number after it', async ({ page, calculator }) => {
+    await enter(page, 0, '123456');
+    await expect(field(page, 0)).toHaveValue('1234');
+    await calculate(page);
+    await radio(page, 1).check();
+    await field(page, 1).fill('');
+    await field(page, 1).pressSequentially('1234567890');
+    await expect(field(page, 1)).toHaveValue('1234567890');
+    await expect(field(page, 1)).not.toHaveAttribute('maxlength');
+  });
+
+  test('an overflow is reported in the dialog and the page goes on', async ({ page, calculator }) => {
+    await enter(page, 0, '1');
+    await calculate(page);
+    await radio(page, 2).check();
+    await enter(page, 0, '1E200');  // the area, (a·√3)·a/4, is beyond the doubles
+    await calculate(page);
+    const dialog = page.locator('dialog#failure');
+    await expect(dialog).toBeVisible();
+    await expect(dialog.locator('h2')).toHaveText('Грешка при изчислението');
+    await expect(dialog.locator('#failure-message')).toHaveText(
+      'Препълване: резултатът излиза извън обхвата на числата, с които програмата работи.\n' +
+      'Въведете по-малка стойност.');
+    const texts = await fieldTexts(page);
+    expect(texts[0]).toBe('1E200');
+    expect(texts[1]).toMatch(/^\d{3}(,\d{3}){66}\.0000$/);  // 3E200, written before the failure
+    expect(texts.slice(2)).toEqual(Array(6).fill(''));
+    await dialog.getByRole('button').click();
+    await expect(dialog).toBeHidden();
+    // Every field is disabled after a failure: the user chooses a measure again.
+    await enter(page, 1, '6');
+    await calculate(page);
+    expect((await fieldTexts(page))[0]).toBe('2.0000');
+  });
+
+  test('a negative area is reported in the dialog and the page goes on', async ({ page, calculator }) => {
+    await enter(page, 2, '-1');
+    await calculate(page);
+    const dialog = page.locator('dialog#failure');
+    await expect(dialog.locator('#failure-message')).toHaveText(
+      'Невалиден аргумент: корен квадратен от отрицателно число.\n' +
+      'Лицето на триъгълника не може да бъде отрицателно.');
+    expect(await fieldTexts(page)).toEqual(['', '', '-1', '', '', '', '', '']);
+    await page.keyboard.press('Escape');
+    await expect(dialog).toBeHidden();
+    await enter(page, 0, '2');
+    await calculate(page);
+    expect((await fieldTexts(page))[1]).toBe('6.0000');
+  });
+});
