@@ -74,12 +74,13 @@
     commands.forEach((button, k) => button.addEventListener('click', () => {
       module._calculator_command_click(k);
     }));
-    // As on the desktop, from every control: Enter calculates, Escape clears, Ctrl+C with
-    // nothing selected copies every measure.
+    // As on the desktop, from every control: Enter calculates (a focused button answers it
+    // itself), Escape clears, Ctrl+C with nothing selected copies every measure.
     document.addEventListener('keydown', (event) => {
       if (failure.open || event.altKey) return;
       const control = event.ctrlKey || event.metaKey;
-      if (event.key === 'Enter' && !control && !event.shiftKey) {
+      const onButton = event.target instanceof HTMLButtonElement;
+      if (event.key === 'Enter' && !control && !event.shiftKey && !onButton) {
         event.preventDefault();
         commands[0].click();
       } else if (event.key === 'Escape' && !control) {

@@ -32,6 +32,12 @@ test('Tab, the arrows, Enter and Escape work the window', async ({ page, calcula
   await page.keyboard.press('Escape');
   expect(await fieldTexts(page)).toEqual(Array(8).fill(''));
   await expect(radio(page, 1)).not.toBeChecked();
+  // A focused button answers Enter itself: on Изтрий it clears rather than calculates.
+  await enter(page, 0, '1');
+  await calculate(page);
+  await page.locator('#command-1').focus();
+  await page.keyboard.press('Enter');
+  expect(await fieldTexts(page)).toEqual(Array(8).fill(''));
 });
 
 test('Ctrl+C with nothing selected copies every measure', async ({ page, context, calculator }) => {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders the program's icon (qt/desktop/equilateral-triangle.svg) to the PNG sizes the web app
-# manifest names, with headless Chromium. Run again whenever the icon's drawing changes.
+# manifest names, with headless Chromium, then to a 64-colour palette with pngquant (Debian's
+# chromium and pngquant packages). Run again whenever the icon's drawing changes.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 svg="$here/../../qt/desktop/equilateral-triangle.svg"
@@ -13,5 +14,6 @@ for size in 192 512; do
 HTML
   chromium --headless --no-sandbox --disable-gpu --no-first-run --hide-scrollbars \
     --default-background-color=00000000 --window-size="$size,$size" \
-    --screenshot="$here/icon-$size.png" "file://$work/icon.html" 2>/dev/null
+    --screenshot="$work/icon-$size.png" "file://$work/icon.html" 2>/dev/null
+  pngquant --force --strip --speed 1 64 --output "$here/icon-$size.png" "$work/icon-$size.png"
 done
