@@ -94,7 +94,14 @@
     document.documentElement.dataset.ready = '';
   }
 
-  createCalculator({ page }).then(start);
+  // The module is fetched and compiled once the window is on the screen, so that the first
+  // paint waits for nothing but the page itself.
+  requestAnimationFrame(() => setTimeout(() => {
+    const script = document.createElement('script');
+    script.src = 'calculator.js';
+    script.onload = () => createCalculator({ page }).then(start);
+    document.head.append(script);
+  }));
   if ('serviceWorker' in navigator) {
     window.addEventListener('load', () => navigator.serviceWorker.register('sw.js'));
   }

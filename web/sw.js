@@ -3,8 +3,8 @@
 // Answers from the cache at once and refreshes the cache from the network behind the answer,
 // so an updated page is shown from the visit after it was published.
 const cacheName = 'ravnostranen-1';
-const files = ['./', 'index.html', 'page.js', 'calculator.js', 'calculator.wasm',
-               'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png'];
+const files = ['./', 'page.js', 'calculator.js', 'calculator.wasm', 'manifest.webmanifest',
+               'icon.svg', 'icon-192.png', 'icon-512.png'];
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(files))

@@ -2,7 +2,7 @@
 // module and a manifest; gzip on request, as static hosts do. Used by the tests and the
 // benchmark: const { url, close } = await serve(folder, { gzip: true })
 import { createServer } from 'node:http';
-import { readFile } from 'node:fs/promises';
+import { readFile, stat } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
 import { gzipSync } from 'node:zlib';
 
@@ -21,9 +21,17 @@ export async function serve(folder, { gzip = false, log = null } = {}) {
     const file = normalize(join(folder, pathname.endsWith('/') ? `${pathname}index.html` : pathname));
     try {
       if (!file.startsWith(normalize(folder))) throw new Error('outside the folder');
+      // Revalidated on every use, and answered with 304 when unchanged, as static hosts do.
+      const { mtimeMs, size } = await stat(file);
+      const etag = `"${size}-${Math.floor(mtimeMs)}"`;
+      if (request.headers['if-none-match'] === etag) {
+        log?.(pathname, 0);
+        response.writeHead(304, { ETag: etag }).end();
+        return;
+      }
       let body = await readFile(file);
       const headers = { 'Content-Type': types[extname(file)] ?? 'application/octet-stream',
-                        'Cache-Control': 'no-cache' };
+                        'Cache-Control': 'no-cache', ETag: etag };
       if (gzip && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '') &&
           extname(file) !== '.png') {
         body = gzipSync(body, { level: 9 });

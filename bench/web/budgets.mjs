@@ -1,0 +1,147 @@
+// The browser edition's budgets, measured in one run against the built folder served from
+// 127.0.0.1 (gzip on, as static hosts do) in Debian's chromium, headless:
+//   node budgets.mjs SITE_DIR [LOADS]
+// - everything the first visit transfers, service worker's fetches included (<= 120 KB);
+// - first paint against a floor: the same page with its scripts taken out, the loads
+//   interleaved, medians compared (within 1.10x);
+// - a click on Изчисли to the results in the fields (median under 5 ms);
+// - Lighthouse 12.2.3 scores: performance >= 95, accessibility and best practices 100.
+import { chromium } from 'playwright-core';
+import lighthouse from 'lighthouse';
+import * as chromeLauncher from 'chrome-launcher';
+import { mkdtemp, readFile, writeFile, cp, rm } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { serve } from '../../tests/web/serve.mjs';
+
+const site = process.argv[2];
+const loads = Number(process.argv[3] ?? 21);
+const executablePath = process.env.CHROMIUM ?? '/usr/bin/chromium';
+const flags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+               '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+const median = (values) => {
+  const sorted = [...values].sort((a, b) => a - b);
+  const middle = sorted.length >> 1;
+  return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+};
+const kb = (bytes) => (bytes / 1024).toFixed(1);
+
+// The floor: the page with the same controls and style, and no script, manifest or icon.
+async function makeFloor() {
+  const folder = await mkdtemp(join(tmpdir(), 'floor-'));
+  const page = await readFile(join(site, 'index.html'), 'utf8');
+  const bare = page.replace(/<script[^>]*><\/script>\n?/g, '').replace(/<link [^>]*>\n?/g, '');
+  await writeFile(join(folder, 'index.html'), bare);
+  return folder;
+}
+
+async function firstVisitTransfer(browser) {
+  const sent = [];
+  const server = await serve(site, { gzip: true, log: (path, bytes) => sent.push([path, bytes]) });
+  const context = await browser.newContext();
+  const page = await context.newPage();
+  await page.goto(server.url);
+  await page.locator('html[data-ready]').waitFor({ state: 'attached' });
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.waitForTimeout(500);  // the service worker's own fetches
+  await context.close();
+  await server.close();
+  return sent;
+}
+
+async function firstPaint(browser, url) {
+  const context = await browser.newContext();
+  const page = await context.newPage();
+  await page.goto(url, { waitUntil: 'load' });
+  const paint = await page.evaluate(() => new Promise((resolve) => {
+    const find = () => performance.getEntriesByName('first-contentful-paint')[0];
+    if (find()) resolve(find().startTime);
+    else new PerformanceObserver(() => find() && resolve(find().startTime))
+      .observe({ type: 'paint', buffered: true });
+  }));
+  await context.close();
+  return paint;
+}
+
+async function clickToResults(browser, url) {
+  const context = await browser.newContext({ locale: 'bg-BG' });
+  const page = await context.newPage();
+  await page.goto(url);
+  await page.locator('html[data-ready]').waitFor({ state: 'attached' });
+  await page.locator('#radio-2').check();
+  await page.locator('#field-2').fill('12');
+  // Each click alone (the browser's clock has a 0.1 ms grain), and a run of them, for the mean.
+  const times = await page.evaluate(async (repeats) => {
+    const button = document.getElementById('command-0');
+    const side = document.getElementById('field-0');
+    const each = [];
+    for (let i = 0; i < repeats; ++i) {
+      side.value = '';
+      const start = performance.now();
+      button.click();
+      if (side.value === '') throw new Error('no results');
+      each.push(performance.now() - start);
+    }
+    const start = performance.now();
+    for (let i = 0; i < repeats; ++i) button.click();
+    return { each, mean: (performance.now() - start) / repeats };
+  }, 1000);
+  await context.close();
+  return times;
+}
+
+async function lighthouseScores(url) {
+  const chrome = await chromeLauncher.launch({ chromePath: executablePath,
+                                               chromeFlags: ['--headless=new', ...flags] });
+  try {
+    const result = await lighthouse(url, {
+      port: chrome.port, output: 'json', logLevel: 'error',
+      onlyCategories: ['performance', 'accessibility', 'best-practices'],
+    });
+    const { categories, audits } = result.lhr;
+    const failing = Object.values(audits)
+      .filter((a) => a.score !== null && a.score < 1 && a.scoreDisplayMode !== 'informative' &&
+                     a.scoreDisplayMode !== 'manual' && a.scoreDisplayMode !== 'notApplicable')
+      .map((a) => `${a.id} (${a.score})`);
+    return { scores: Object.fromEntries(Object.entries(categories)
+      .map(([name, c]) => [name, Math.round(c.score * 100)])), failing };
+  } finally {
+    await chrome.kill();
+  }
+}
+
+const browser = await chromium.launch({ executablePath, args: flags, headless: true });
+const sent = await firstVisitTransfer(browser);
+const total = sent.reduce((sum, [, bytes]) => sum + bytes, 0);
+console.log('First visit, gzip where the server compresses (PNG as it is):');
+for (const [path, bytes] of sent) console.log(`  ${path.padEnd(24)} ${kb(bytes).padStart(7)} KB`);
+console.log(`  total ${kb(total)} KB (budget 120 KB)`);
+
+const floorFolder = await makeFloor();
+const app = await serve(site, { gzip: true });
+const floor = await serve(floorFolder, { gzip: true });
+const appPaints = [];
+const floorPaints = [];
+for (let i = 0; i < loads; ++i) {  // interleaved, so drift hits both alike
+  appPaints.push(await firstPaint(browser, app.url));
+  floorPaints.push(await firstPaint(browser, floor.url));
+}
+const [appPaint, floorPaint] = [median(appPaints), median(floorPaints)];
+console.log(`First contentful paint, median of ${loads} interleaved loads: page ` +
+            `${appPaint.toFixed(1)} ms, floor ${floorPaint.toFixed(1)} ms, ratio ` +
+            `${(appPaint / floorPaint).toFixed(3)} (budget 1.10)`);
+
+const clicks = await clickToResults(browser, app.url);
+console.log(`Click on Изчисли to the results in the fields: median ${median(clicks.each).toFixed(1)}` +
+            ` ms over ${clicks.each.length} clicks, mean ${(clicks.mean * 1000).toFixed(0)} µs ` +
+            '(budget 5 ms)');
+await browser.close();
+
+const { scores, failing } = await lighthouseScores(app.url);
+console.log(`Lighthouse: performance ${scores.performance}, accessibility ${scores.accessibility}, ` +
+            `best practices ${scores['best-practices']} (budgets 95, 100, 100)`);
+if (failing.length) console.log(`  audits short of full marks: ${failing.join(', ')}`);
+
+await app.close();
+await floor.close();
+await rm(floorFolder, { recursive: true });
