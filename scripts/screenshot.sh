@@ -2,8 +2,13 @@
 # Regenerates docs/screenshot.png and docs/screenshot-2x.png (QT_SCALE_FACTOR=2): the real
 # window on a private Xvfb server, after choosing the area, typing 12 and pressing "Изчисли".
 # Needs a build (default: the debug one), xvfb, xdotool, x11-apps and imagemagick.
+# "scripts/screenshot.sh web" regenerates docs/screenshot-web.png and
+# docs/screenshot-web-phone.png from the emscripten preset's build, in headless chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [[ "${1:-}" == "web" ]]; then
+  exec node tests/web/screenshots.mjs "$PWD/build/emscripten/web/site"
+fi
 program=${1:-build/debug/qt/equilateral-triangle}
 source tests/qt/xvfb.sh
 

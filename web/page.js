@@ -60,8 +60,7 @@
     return !document.getSelection().isCollapsed;
   }
 
-  function start(module) {
-    const settings = numberSettings(navigator.languages?.[0] || navigator.language);
+  function start(module, settings) {
     settings.sizes.forEach((size) => module._calculator_add_group_size(size));
     module.ccall('calculator_start', null, ['string', 'string'],
                  [settings.decimal, settings.group]);
@@ -92,17 +91,20 @@
       }
     });
     document.documentElement.dataset.ready = '';
+    // Offline from the second visit on; registered last, so that it takes nothing from the
+    // first one's start.
+    navigator.serviceWorker?.register('sw.js');
   }
 
   // The module is fetched and compiled once the window is on the screen, so that the first
-  // paint waits for nothing but the page itself.
+  // paint waits for nothing but the page itself; the steps after it are separate tasks, each
+  // short, so that the page answers the reader all along.
   requestAnimationFrame(() => setTimeout(() => {
     const script = document.createElement('script');
     script.src = 'calculator.js';
-    script.onload = () => createCalculator({ page }).then(start);
     document.head.append(script);
+    const settings = numberSettings(navigator.languages?.[0] || navigator.language);
+    script.onload = () => createCalculator({ page })
+      .then((module) => setTimeout(() => start(module, settings)));
   }));
-  if ('serviceWorker' in navigator) {
-    window.addEventListener('load', () => navigator.serviceWorker.register('sw.js'));
-  }
 })();

@@ -7,4 +7,4 @@ scripts/install-deps.sh test
 (cd bench/web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
 cmake --preset web >/dev/null
 cmake --build --preset web
-node bench/web/budgets.mjs build/web/web/site "${1:-21}"
+node bench/web/budgets.mjs build/web/web/site "${1:-41}"
