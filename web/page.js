@@ -41,8 +41,13 @@
   // the separators, and the group sizes from the decimal side, a repeated last one dropped
   // (1,23,45,67,890 in hi-IN gives 3, 2).
   function numberSettings(language) {
-    const parts = new Intl.NumberFormat(language, { useGrouping: true })
-      .formatToParts(1234567890123.5);
+    let writer;
+    try {
+      writer = new Intl.NumberFormat(language, { useGrouping: true });
+    } catch {
+      writer = new Intl.NumberFormat(undefined, { useGrouping: true });  // an unknown language
+    }
+    const parts = writer.formatToParts(1234567890123.5);
     const part = (type) => parts.find((p) => p.type === type)?.value ?? '';
     const sizes = parts.filter((p) => p.type === 'integer').map((p) => p.value.length);
     sizes.shift();  // the leading group may be short
