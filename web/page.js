@@ -13,11 +13,25 @@
   const figure = byId('figure');
   const announcement = byId('announcement');
 
+  const lengthHint = byId('length-hint');
+
+  // A disabled field is read-only: it keeps its text readable and selectable, and is a stop
+  // for Tab once it shows something.
+  function updateTabStop(field) {
+    field.tabIndex = field.readOnly && field.value === '' ? -1 : 0;
+  }
+
   const page = {
     clearOption: (option) => { radios[option].checked = false; },
     fieldText: (field) => fields[field].value,
-    setFieldText: (field, text) => { fields[field].value = text; },
-    setFieldEnabled: (field, enabled) => { fields[field].disabled = !enabled; },
+    setFieldText: (field, text) => {
+      fields[field].value = text;
+      updateTabStop(fields[field]);
+    },
+    setFieldEnabled: (field, enabled) => {
+      fields[field].readOnly = !enabled;
+      updateTabStop(fields[field]);
+    },
     setFieldMaxLength: (field, maxLength) => {
       if (maxLength === 0) fields[field].removeAttribute('maxlength');
       else fields[field].maxLength = maxLength;
@@ -56,6 +70,29 @@
     return { decimal: part('decimal') || '.', group: part('group'), sizes };
   }
 
+  // An edit that would leave more characters than the field's limit is refused whole (the
+  // browser's own limit would cut a paste to fit, turning it into another number), and the
+  // field says why.
+  let hintTimer = 0;
+  function refuseLongEdits(field) {
+    field.addEventListener('beforeinput', (event) => {
+      const limit = field.getAttribute('maxlength');
+      if (field.readOnly || limit === null || !event.inputType.startsWith('insert')) return;
+      const added = event.data ?? event.dataTransfer?.getData('text/plain') ?? '';
+      const kept = field.value.length - (field.selectionEnd - field.selectionStart);
+      if (kept + added.length <= field.maxLength) return;
+      event.preventDefault();
+      byId('length-limit').textContent = limit;
+      const box = field.getBoundingClientRect();
+      lengthHint.style.left = `${box.left + scrollX}px`;
+      lengthHint.style.top = `${box.bottom + scrollY + 2}px`;
+      lengthHint.hidden = false;
+      clearTimeout(hintTimer);
+      hintTimer = setTimeout(() => { lengthHint.hidden = true; }, 4000);
+    });
+    field.addEventListener('input', () => { lengthHint.hidden = true; });
+  }
+
   function hasSelection() {
     const active = document.activeElement;
     if (active && typeof active.selectionStart === 'number' &&
@@ -72,6 +109,7 @@
 
     // Reported only when an option becomes the chosen one, with the mouse or the arrows:
     // choosing the chosen option again keeps what was typed.
+    fields.forEach(refuseLongEdits);
     radios.forEach((radio, k) => radio.addEventListener('change', () => {
       if (radio.checked) module._calculator_option_click(k);
     }));

@@ -78,7 +78,9 @@ std::string ControlMarkup(const Control& control, const StartState& state, bool 
              (field.max_length != StartState::kNoLengthLimit
                   ? Attribute("maxlength", Number(field.max_length))
                   : "") +
-             Attribute("value", field.text) + (field.enabled ? "" : " disabled") + ">\n";
+             Attribute("value", field.text) + (field.enabled ? "" : " readonly") +
+             // Read-only and empty, a field is no stop for Tab; with a result, it is.
+             (field.enabled || !field.text.empty() ? "" : " tabindex=\"-1\"") + ">\n";
     }
     case ControlKind::kCommandButton:
       return "<button" + id + " class=\"control command\" type=\"button\"" +
@@ -191,6 +193,12 @@ std::string WindowCss() {
   // Room around the window once the page is wide enough for it.
   css += "@media (min-width:" + Number(client.width + 32) + "px){.page{padding:16px}}\n";
   return css;
+}
+
+std::string LengthHintMarkup() {
+  return "<p id=\"length-hint\" class=\"length-hint\" role=\"status\" hidden>" +
+         EscapeHtml(texts::kLengthLimitHintBefore) + "<span id=\"length-limit\"></span>" +
+         EscapeHtml(texts::kLengthLimitHintAfter) + "</p>\n";
 }
 
 std::string Manifest() {

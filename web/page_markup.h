@@ -20,6 +20,8 @@ std::string WindowMarkup(const StartState& state);
 // Font, colours and borders at every width; every control at its rectangle from the design's
 // width on (CSS pixels are twips / 15).
 std::string WindowCss();
+// Shown at a quantity field that refused an edit; page.js puts the field's limit in it.
+std::string LengthHintMarkup();
 // The web app manifest: the program's Bulgarian name, its icons and the window's colour.
 std::string Manifest();
 // The live figure beside the window; page.js fills in its values.

@@ -23,8 +23,11 @@ test('Tab, the arrows, Enter and Escape work the window', async ({ page, calcula
   expect(await fieldTexts(page)).toEqual(['1.0000', '3', '0.4330', '0.8660', '0.8660',
                                           '0.8660', '0.5774', '0.2887']);
   await expect(page.locator('#announcement')).toContainText('периметър: 3\n');
-  // The fields are disabled now: Tab goes on to the buttons.
-  await radio(page, 1).focus();
+  // The results are read-only now, and Tab stops at each of them on the way to the buttons.
+  await page.keyboard.press('Tab');
+  expect(await focused(page)).toBe('field-2');
+  await expect(field(page, 2)).not.toBeEditable();
+  await page.locator('#field-7').focus();
   await page.keyboard.press('Tab');
   expect(await focused(page)).toBe('command-0');
   await page.keyboard.press('Tab');
