@@ -3,7 +3,7 @@ import { defineConfig } from '@playwright/test';
 
 export default defineConfig({
   testDir: '.',
-  testMatch: '*.spec.mjs',
+  testMatch: '*_test.mjs',
   workers: 1,
   timeout: 30_000,
   reporter: [['list']],

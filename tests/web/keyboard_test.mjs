@@ -1,7 +1,5 @@
-// The keyboard as on the desktop, copying every measure, the work offline, and what axe-core
-// finds.
-import AxeBuilder from '@axe-core/playwright';
-import { test, expect, field, radio, calculate, enter, fieldTexts, open } from './fixtures.mjs';
+// The keyboard as on the desktop, and copying every measure.
+import { test, expect, field, radio, calculate, enter, fieldTexts } from './fixtures.mjs';
 
 test.use({ locale: 'en-US' });
 
@@ -58,34 +56,4 @@ test('Ctrl+C with nothing selected copies every measure', async ({ page, context
   await page.locator('#info-1').evaluate((text) => text.setSelectionRange(0, 11));
   await page.keyboard.press('Control+C');
   expect(await page.evaluate(() => navigator.clipboard.readText())).toBe('Неприятното');
-});
-
-test('a second visit works offline through the service worker', async ({ page, context, calculator }) => {
-  await page.evaluate(() => navigator.serviceWorker.ready);
-  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
-  await context.setOffline(true);
-  await open(page);
-  await enter(page, 6, '1');
-  await calculate(page);
-  expect((await fieldTexts(page))[0]).toBe('1.7321');
-  await context.setOffline(false);
-});
-
-test('axe-core finds no violation, before and after a calculation, and in the dialog', async ({ page, calculator }) => {
-  const check = async (when) => {
-    const { violations, passes } = await new AxeBuilder({ page }).analyze();
-    expect(passes.length, when).toBeGreaterThan(20);  // the rules did run
-    expect(violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`), when)
-      .toEqual([]);
-  };
-  await check('at the start');
-  await enter(page, 0, '1');
-  await calculate(page);
-  await check('with results');
-  await enter(page, 2, '-1');
-  await calculate(page);
-  await check('with the failure dialog');
-  await page.keyboard.press('Escape');
-  await page.setViewportSize({ width: 360, height: 640 });
-  await check('on a phone');
 });
