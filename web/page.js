@@ -130,7 +130,8 @@
         commands[1].click();
       } else if (control && event.code === 'KeyC' && !hasSelection() && navigator.clipboard) {
         event.preventDefault();
-        navigator.clipboard.writeText(module.UTF8ToString(module._calculator_measures_text()));
+        navigator.clipboard.writeText(module.UTF8ToString(module._calculator_measures_text()))
+          .catch(() => {});  // the browser refused: nothing to copy into, nothing lost
       }
     });
     document.documentElement.dataset.ready = '';
