@@ -22,8 +22,6 @@ constexpr DWORD kWindowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 // Each control's identifier is this plus its row in the design.
 constexpr int kFirstControlId = 100;
-// "No limit": as many characters as an edit control can hold.
-constexpr WPARAM kUnlimitedLength = 0x7FFFFFFE;
 
 COLORREF ToColorRef(const design::Rgb& colour) {
   return RGB(colour.red, colour.green, colour.blue);
@@ -141,8 +139,8 @@ void CalculatorWindow::CreateControls(HINSTANCE instance) {
         options_.at(index) = handle;
         break;
       case design::ControlKind::kQuantityField:
-        fields_.at(index) = handle;
-        SendMessageW(handle, EM_SETLIMITTEXT, controller::MainWindow::kInitialMaxLength, 0);
+        fields_.at(index).Attach(handle, refusal_hint_);
+        fields_.at(index).SetLengthLimit(controller::MainWindow::kInitialMaxLength);
         break;
       case design::ControlKind::kCommandButton:
         buttons_.at(index) = handle;
@@ -213,30 +211,30 @@ void CalculatorWindow::ClearOption(triangle::QuantityIndex option) {
 }
 
 std::string CalculatorWindow::FieldText(triangle::QuantityIndex field) const {
-  const HWND handle = fields_.at(field);
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(handle)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(handle, text.data(), static_cast<int>(text.size()))));
-  return Narrow(text);
+  return Narrow(fields_.at(field).Text());
 }
 
 void CalculatorWindow::SetFieldText(triangle::QuantityIndex field, std::string_view text) {
-  // The window has no handler for a field's change notification: setting a text raises nothing.
-  SetWindowTextW(fields_.at(field), Widen(text).c_str());
+  fields_.at(field).SetText(Widen(text));
+  KeepFocusOnAControl(field);
 }
 
+// A disabled edit control would grey its text out and refuse selection: "disabled" is
+// read-only.
 void CalculatorWindow::SetFieldEnabled(triangle::QuantityIndex field, bool enabled) {
-  const HWND handle = fields_.at(field);
-  // A disabled control cannot keep the focus: it goes to the field's option.
-  if (!enabled && GetFocus() == handle) SetFocus(options_.at(field));
-  EnableWindow(handle, enabled ? TRUE : FALSE);
+  fields_.at(field).SetEditable(enabled);
+  KeepFocusOnAControl(field);
 }
 
 void CalculatorWindow::SetFieldMaxLength(triangle::QuantityIndex field, int max_length) {
-  // EM_LIMITTEXT limits typing and pasting only; set texts may be longer.
-  const WPARAM limit =
-      max_length == kNoLengthLimit ? kUnlimitedLength : static_cast<WPARAM>(max_length);
-  SendMessageW(fields_.at(field), EM_SETLIMITTEXT, limit, 0);
+  // The limit applies to typing and pasting only; set texts may be longer.
+  fields_.at(field).SetLengthLimit(max_length == kNoLengthLimit ? QuantityField::kNoLimit
+                                                                : max_length);
+}
+
+void CalculatorWindow::KeepFocusOnAControl(triangle::QuantityIndex field) {
+  const QuantityField& control = fields_.at(field);
+  if (GetFocus() == control.Handle() && !control.TakesFocus()) SetFocus(options_.at(field));
 }
 
 LRESULT CALLBACK CalculatorWindow::Procedure(HWND window, UINT message, WPARAM wparam,
@@ -309,7 +307,7 @@ std::size_t CalculatorWindow::RowOf(HWND control) const {
 }
 
 // The label and the options in their design colour; the read-only statement and saying on the
-// white of a text field, as the other editions show them.
+// white of a text field, as the other editions show them; read-only results in black on grey.
 LRESULT CalculatorWindow::ControlColour(UINT message, WPARAM wparam, LPARAM lparam) {
   const auto dc = reinterpret_cast<HDC>(wparam);
   const auto control = reinterpret_cast<HWND>(lparam);
@@ -324,6 +322,13 @@ LRESULT CalculatorWindow::ControlColour(UINT message, WPARAM wparam, LPARAM lpar
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
   }
+  // A read-only quantity field: the grey ground of a field that takes no typing, the text at
+  // full contrast.
+  if (row < brushes_.size() && design::kControls[row].kind == design::ControlKind::kQuantityField) {
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+  }
   return DefWindowProcW(window_, message, wparam, lparam);
 }
 
@@ -337,7 +342,7 @@ void CalculatorWindow::OnCommand(HWND control, WORD notification) {
     OnOptionChosen(index);
     // Chosen by the mouse or Space: ready for typing. The arrow keys keep the focus on the
     // options so that they can go on moving through them.
-    if (!moving_between_options_) SetFocus(fields_[static_cast<std::size_t>(index)]);
+    if (!moving_between_options_) SetFocus(fields_[static_cast<std::size_t>(index)].Handle());
   } else if (layout.kind == design::ControlKind::kCommandButton) {
     OnCommandClicked(layout.index);
   }
@@ -432,12 +437,21 @@ HWND CalculatorWindow::NextInTabOrder(HWND from, bool backwards) const {
   if (row >= count) row = backwards ? 0 : count - 1;
   for (std::size_t step = 1; step <= count; ++step) {
     const std::size_t next = backwards ? (row + count - step) % count : (row + step) % count;
-    if (design::kControls[next].kind != design::ControlKind::kLabel &&
-        IsWindowEnabled(controls_[next])) {
-      return controls_[next];
-    }
+    if (IsTabStop(next)) return controls_[next];
   }
   return from;
+}
+
+bool CalculatorWindow::IsTabStop(std::size_t row) const {
+  const design::Control& control = design::kControls[row];
+  switch (control.kind) {
+    case design::ControlKind::kLabel:
+      return false;
+    case design::ControlKind::kQuantityField:
+      return fields_.at(static_cast<std::size_t>(control.index)).TakesFocus();
+    default:
+      return IsWindowEnabled(controls_[row]) != FALSE;
+  }
 }
 
 // The arrow keys move to the previous or next option, round the column ends, and choose it.

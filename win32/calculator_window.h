@@ -10,6 +10,8 @@
 #include "design/window_design.h"
 #include "platform/window_view.h"
 #include "triangle/number_format.h"
+#include "win32/field_hint.h"
+#include "win32/quantity_field.h"
 
 namespace win32_ui {
 
@@ -41,10 +43,12 @@ class CalculatorWindow final : public platform::WindowView {
   // The control of each row of design::kControls.
   HWND Control(std::size_t row) const { return controls_.at(row); }
   HWND Option(triangle::QuantityIndex index) const { return options_.at(index); }
-  HWND Field(triangle::QuantityIndex index) const { return fields_.at(index); }
+  HWND Field(triangle::QuantityIndex index) const { return fields_.at(index).Handle(); }
   HWND CommandButton(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
   HWND InfoField(int index) const { return info_fields_.at(static_cast<std::size_t>(index)); }
   UINT Dpi() const { return dpi_; }
+  // The tooltip control that says why a field refused an edit; null until one did.
+  HWND RefusalTip() const { return refusal_hint_.Tip(); }
   std::int16_t SelectedOption() const { return controller_.SelectedOption(); }
 
   void ClearOption(triangle::QuantityIndex option) override;
@@ -72,11 +76,16 @@ class CalculatorWindow final : public platform::WindowView {
   // the label. Option buttons drop their tab stop style when unchosen, so it is not used.
   HWND NextInTabOrder(HWND from, bool backwards) const;
   void CopyMeasures() const;
+  // Whether Tab may move to the control of `row`.
+  bool IsTabStop(std::size_t row) const;
+  // A focused field that emptied and became read-only hands the focus to its option.
+  void KeepFocusOnAControl(triangle::QuantityIndex field);
 
   HWND window_ = nullptr;
   std::array<HWND, design::kControlCount> controls_{};
   std::array<HWND, triangle::kQuantityCount> options_{};
-  std::array<HWND, triangle::kQuantityCount> fields_{};
+  FieldHint refusal_hint_;  // before the fields, which show their refusals through it
+  std::array<QuantityField, triangle::kQuantityCount> fields_;
   std::array<HWND, 2> buttons_{};
   std::array<HWND, 2> info_fields_{};
   // The option shown chosen: clicking it again keeps what was typed into its field.

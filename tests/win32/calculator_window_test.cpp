@@ -2,7 +2,8 @@
 // typing do. Expected values are written from the design, in pixels at 96 dots per inch
 // (15 twips a pixel), not read from the code's tables.
 #include "win32/calculator_window.h"
-
+// commctrl.h needs the types of windows.h.
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -25,8 +26,9 @@ const triangle::NumberFormat kBulgarianSettings{
     .decimal_separator = ",", .group_separator = "\u00A0", .group_sizes = {3}};
 
 std::wstring TextOf(HWND control) {
-  wchar_t text[4096] = {};
-  GetWindowTextW(control, text, 4096);
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -37,6 +39,9 @@ std::wstring ClassOf(HWND control) {
 }
 
 bool IsChecked(HWND option) { return SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+bool IsReadOnly(HWND field) { return (GetWindowLongW(field, GWL_STYLE) & ES_READONLY) != 0; }
+bool IsTabStop(HWND field) { return (GetWindowLongW(field, GWL_STYLE) & WS_TABSTOP) != 0; }
 
 // Typing, as the edit control receives it: its length limit applies.
 void Type(HWND field, std::wstring_view text) {
@@ -151,7 +156,8 @@ TEST_F(CalculatorWindowTest, StartsEmptyWithNothingChosenAndTheFocusInTheStateme
     SCOPED_TRACE(k);
     EXPECT_FALSE(IsChecked(window_->Option(k)));
     EXPECT_EQ(Field(k), L"");
-    EXPECT_FALSE(IsWindowEnabled(window_->Field(k)));
+    EXPECT_TRUE(IsReadOnly(window_->Field(k)));
+    EXPECT_FALSE(IsTabStop(window_->Field(k))) << "nothing in it to select";
   }
   EXPECT_TRUE(IsWindowEnabled(window_->CommandButton(0)));
   EXPECT_TRUE(IsWindowEnabled(window_->CommandButton(1)));
@@ -161,7 +167,7 @@ TEST_F(CalculatorWindowTest, AreaTwelveGivesTheOtherSevenUnderUsSettings) {
   Enter(triangle::kArea, L"12");
   EXPECT_TRUE(IsChecked(window_->Option(triangle::kArea)));
   EXPECT_EQ(GetFocus(), window_->Field(triangle::kArea)) << "chosen: ready for typing";
-  EXPECT_TRUE(IsWindowEnabled(window_->Field(triangle::kArea)));
+  EXPECT_FALSE(IsReadOnly(window_->Field(triangle::kArea)));
   Click(window_->CommandButton(0));
 
   const wchar_t* const expected[] = {L"5.2643", L"15.7929", L"12",     L"4.5590",
@@ -169,7 +175,12 @@ TEST_F(CalculatorWindowTest, AreaTwelveGivesTheOtherSevenUnderUsSettings) {
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
     SCOPED_TRACE(k);
     EXPECT_EQ(Field(k), expected[k]);
-    EXPECT_FALSE(IsWindowEnabled(window_->Field(k))) << "disabled, still showing its text";
+    const HWND field = window_->Field(k);
+    EXPECT_TRUE(IsReadOnly(field));
+    EXPECT_TRUE(IsWindowEnabled(field)) << "its text can be selected and copied";
+    EXPECT_TRUE(IsTabStop(field));
+    Type(field, L"9");
+    EXPECT_EQ(Field(k), expected[k]) << "typing is refused";
   }
   // Clicking the chosen option again keeps what was typed.
   Click(window_->Option(triangle::kArea));
@@ -203,7 +214,8 @@ TEST_F(CalculatorWindowTest, ClearEmptiesAndUnchoosesEverything) {
     SCOPED_TRACE(k);
     EXPECT_EQ(Field(k), L"");
     EXPECT_FALSE(IsChecked(window_->Option(k)));
-    EXPECT_FALSE(IsWindowEnabled(window_->Field(k)));
+    EXPECT_TRUE(IsReadOnly(window_->Field(k)));
+    EXPECT_FALSE(IsTabStop(window_->Field(k)));
   }
   // The same option again starts afresh, with the short limit back.
   Enter(triangle::kSide, L"123456");
@@ -220,6 +232,141 @@ TEST_F(CalculatorWindowTest, LengthLimitsBeforeAndAfterACalculation) {
   SendMessageW(window_->Field(triangle::kHeight), EM_SETSEL, 0, -1);  // typing replaces it
   Type(window_->Field(triangle::kHeight), long_text);
   EXPECT_EQ(Field(triangle::kHeight), long_text);
+}
+
+MSG KeyDown(HWND target, WPARAM key) { return MSG{target, WM_KEYDOWN, key, 1, 0, {0, 0}}; }
+
+std::wstring ClipboardText() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+void SetClipboardText(std::wstring_view text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+  CopyMemory(GlobalLock(memory), text.data(), text.size() * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+}
+
+void SetKeyDown(int key, bool down) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[key] = down ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
+
+// The hint a refusal shows at the field, if it is showing.
+std::wstring ShownHint(HWND tip, HWND field) {
+  if (tip == nullptr || !IsWindowVisible(tip)) return L"";
+  wchar_t text[512] = {};
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = field;
+  tool.lpszText = text;
+  SendMessageW(tip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+  return text;
+}
+
+// Every way of pasting: a paste that does not fit is refused whole, never cut to fit, and the
+// refusal is shown at the field; one that fits goes in.
+TEST_F(CalculatorWindowTest, APasteThatDoesNotFitIsRefusedWholeAndSaysSo) {
+  struct Way {
+    const char* name;
+    void (*paste)(HWND field);
+  };
+  const Way ways[] = {
+      {"WM_PASTE", [](HWND field) { SendMessageW(field, WM_PASTE, 0, 0); }},
+      {"Ctrl+V", [](HWND field) { SendMessageW(field, WM_CHAR, 0x16, 0); }},
+      {"Shift+Insert",
+       [](HWND field) {
+         SetKeyDown(VK_SHIFT, true);
+         SendMessageW(field, WM_KEYDOWN, VK_INSERT, 1);
+         SetKeyDown(VK_SHIFT, false);
+       }},
+  };
+  const HWND field = window_->Field(triangle::kSide);
+  for (const Way& way : ways) {
+    SCOPED_TRACE(way.name);
+    Click(window_->CommandButton(1));
+    Enter(triangle::kSide, L"12");
+    ASSERT_EQ(ShownHint(window_->RefusalTip(), field), L"");
+    SetClipboardText(L"1234567,5");
+    way.paste(field);
+    EXPECT_EQ(Field(triangle::kSide), L"12") << "not cut to 1234";
+    EXPECT_EQ(ShownHint(window_->RefusalTip(), field),
+              L"Полето побира най-много 4 знака: въведеното не е прието.");
+    SetClipboardText(L"34");
+    way.paste(field);
+    EXPECT_EQ(Field(triangle::kSide), L"1234");
+  }
+  // A refused keystroke says so too.
+  Click(window_->CommandButton(1));
+  Enter(triangle::kSide, L"12,75");
+  EXPECT_EQ(Field(triangle::kSide), L"12,7");
+  EXPECT_EQ(ShownHint(window_->RefusalTip(), field),
+            L"Полето побира най-много 4 знака: въведеното не е прието.");
+}
+
+// After a calculation a field has no limit: a long paste goes in whole.
+TEST_F(CalculatorWindowTest, ALongPasteIsAcceptedWholeAfterACalculation) {
+  Enter(triangle::kSide, L"3");
+  Click(window_->CommandButton(0));
+  Click(window_->Option(triangle::kHeight));
+  const HWND field = window_->Field(triangle::kHeight);
+  SendMessageW(field, EM_SETSEL, 0, -1);
+  const std::wstring long_text = std::wstring(40000, L'7') + L".5";
+  SetClipboardText(long_text);
+  SendMessageW(field, WM_PASTE, 0, 0);
+  EXPECT_EQ(TextOf(window_->Field(triangle::kHeight)).size(), long_text.size());
+  EXPECT_EQ(ShownHint(window_->RefusalTip(), field), L"");
+}
+
+// A result wider than its field shows from its first character, not as its last digits.
+TEST_F(CalculatorWindowTest, ALongResultShowsFromItsFirstCharacter) {
+  Enter(triangle::kSide, L"1");
+  Click(window_->CommandButton(0));  // lifts the length limit
+  Click(window_->Option(triangle::kPerimeter));
+  Enter(triangle::kSide, L"1234567.5");
+  Click(window_->CommandButton(0));
+  ASSERT_EQ(Field(triangle::kArea), L"659,979,302,597.1785");
+  for (const triangle::QuantityIndex k : {triangle::kSide, triangle::kArea, triangle::kMedian}) {
+    SCOPED_TRACE(k);
+    const HWND field = window_->Field(k);
+    RECT client{};
+    GetClientRect(field, &client);
+    const LRESULT first = SendMessageW(field, EM_POSFROMCHAR, 0, 0);
+    const int x = static_cast<short>(LOWORD(first));
+    EXPECT_GE(x, 0);
+    EXPECT_LT(x, client.right / 4) << "the first character at the left edge";
+    const LRESULT at_left = SendMessageW(field, EM_CHARFROMPOS, 0, MAKELPARAM(x + 1, 5));
+    EXPECT_EQ(LOWORD(at_left), 0);
+  }
+}
+
+TEST_F(CalculatorWindowTest, AResultCanBeSelectedAndCopiedAndTabReachesIt) {
+  Enter(triangle::kArea, L"12");
+  Click(window_->CommandButton(0));
+  const HWND height = window_->Field(triangle::kHeight);
+  SetFocus(window_->Option(triangle::kHeight));
+  MSG key = KeyDown(window_->Option(triangle::kHeight), VK_TAB);
+  window_->HandleKeyboardMessage(key);
+  EXPECT_EQ(GetFocus(), height) << "a read-only field with a text is a Tab stop";
+  SendMessageW(height, EM_SETSEL, 0, -1);
+  SendMessageW(height, WM_COPY, 0, 0);
+  EXPECT_EQ(ClipboardText(), L"4.5590");
+  SendMessageW(height, WM_CHAR, L'1', 0);
+  SendMessageW(height, WM_PASTE, 0, 0);
+  EXPECT_EQ(Field(triangle::kHeight), L"4.5590");
 }
 
 // Closes the failure message the calculation shows and keeps what it said.
@@ -273,26 +420,6 @@ TEST_F(CalculatorWindowTest, FailureIsReportedInAMessageAndTheWindowGoesOn) {
   EXPECT_EQ(Field(triangle::kPerimeter), L"9.0000");
 }
 
-MSG KeyDown(HWND target, WPARAM key) { return MSG{target, WM_KEYDOWN, key, 1, 0, {0, 0}}; }
-
-void SetKeyDown(int key, bool down) {
-  BYTE keys[256] = {};
-  GetKeyboardState(keys);
-  keys[key] = down ? 0x80 : 0;
-  SetKeyboardState(keys);
-}
-
-std::wstring ClipboardText() {
-  std::wstring text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
-    text = static_cast<const wchar_t*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
-
 TEST_F(CalculatorWindowTest, ReturnCalculatesCtrlCCopiesEscapeClears) {
   Enter(triangle::kSide, L"3");
   const HWND field = window_->Field(triangle::kSide);
@@ -300,7 +427,7 @@ TEST_F(CalculatorWindowTest, ReturnCalculatesCtrlCCopiesEscapeClears) {
   MSG key = KeyDown(field, VK_RETURN);
   EXPECT_TRUE(window_->HandleKeyboardMessage(key));
   EXPECT_EQ(Field(triangle::kPerimeter), L"9.0000");
-  EXPECT_EQ(GetFocus(), window_->Option(triangle::kSide)) << "from the disabled field";
+  EXPECT_EQ(GetFocus(), field) << "read-only, it keeps the focus with its text";
 
   SetFocus(window_->InfoField(0));
   SendMessageW(window_->InfoField(0), EM_SETSEL, 0, 0);
@@ -314,10 +441,12 @@ TEST_F(CalculatorWindowTest, ReturnCalculatesCtrlCCopiesEscapeClears) {
             L"височина: 2.5981\r\nъглополовяща: 2.5981\r\nR описана: 1.7321\r\n"
             L"r вписана: 0.8660\r\n");
 
-  key = KeyDown(window_->InfoField(0), VK_ESCAPE);
+  SetFocus(field);
+  key = KeyDown(field, VK_ESCAPE);
   EXPECT_TRUE(window_->HandleKeyboardMessage(key));
   EXPECT_EQ(Field(triangle::kPerimeter), L"");
   EXPECT_TRUE(IsWindow(window_->Handle())) << "Escape clears and never closes";
+  EXPECT_EQ(GetFocus(), window_->Option(triangle::kSide)) << "from the emptied field";
 
   // A focused button answers Return itself.
   Enter(triangle::kSide, L"3");
@@ -363,7 +492,7 @@ TEST_F(CalculatorWindowTest, ArrowKeysMoveAmongTheOptionsAndChoose) {
   EXPECT_TRUE(IsChecked(window_->Option(triangle::kSide)));
   EXPECT_FALSE(IsChecked(window_->Option(triangle::kInradius)));
   EXPECT_EQ(window_->SelectedOption(), triangle::kSide);
-  EXPECT_TRUE(IsWindowEnabled(window_->Field(triangle::kSide)));
+  EXPECT_FALSE(IsReadOnly(window_->Field(triangle::kSide)));
 }
 
 }  // namespace

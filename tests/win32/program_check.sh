@@ -2,7 +2,7 @@
 # Checks the Windows program as shipped: it imports only DLLs every Windows has, is at most
 # 1 MB, carries version 1.0.0.0 ("1.00") in Bulgarian and a 32 x 32 icon; under Wine on its
 # own Xvfb server its window maps with the right caption and client size, and a screenshot
-# shows the design's colours at their places.
+# shows the design's colours at their places, and after a calculation the results readable.
 # Usage: program_check.sh PROGRAM.exe SCREENSHOT.xwd
 set -euo pipefail
 program=$1
@@ -64,6 +64,17 @@ done <<'PLACES'
 358 190 255,0,0 clear-button
 468 212 255,0,0 clear-button
 PLACES
+
+# After a calculation (the area, 12), the results are read-only yet readable: their text stands
+# out from its ground by at least 4.5:1, and the buttons keep their solid colours.
+click_at "$window" 24 116    # the area option; its field takes the focus
+xdotool type --delay 20 "12"
+click_at "$window" 320 152   # Изчисли
+xdotool mousemove --window "$window" 5 5  # away from the buttons
+sleep 0.5
+xwd -silent -id "$window" -out "${screenshot%.xwd}-results.xwd"
+/usr/bin/python3 "$here/../qt/screen_colours.py" "${screenshot%.xwd}-results.xwd" ||
+  fail "the results or buttons after a calculation"
 kill -0 "${background_pids[1]}" 2>/dev/null || fail "the program is no longer running"
 [[ $status -eq 0 ]] && echo "window mapped: '$title', $size, colours in place, screenshot in $screenshot"
 exit $status

@@ -1,0 +1,148 @@
+#include "win32/quantity_field.h"
+// commctrl.h needs the types of windows.h.
+#include <commctrl.h>
+
+#include "design/texts.h"
+#include "win32/wide_text.h"
+
+namespace win32_ui {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+constexpr UINT_PTR kHideHintTimer = 1;
+constexpr UINT kHintMilliseconds = 4000;
+// As many characters as an edit control can hold.
+constexpr WPARAM kEditControlMaximum = 0x7FFFFFFE;
+
+}  // namespace
+
+QuantityField::~QuantityField() {
+  if (edit_ != nullptr && IsWindow(edit_)) {
+    RemoveWindowSubclass(edit_, &QuantityField::Procedure, kSubclassId);
+  }
+}
+
+void QuantityField::Attach(HWND edit, FieldHint& hint) {
+  edit_ = edit;
+  hint_ = &hint;
+  SetWindowSubclass(edit, &QuantityField::Procedure, kSubclassId,
+                    reinterpret_cast<DWORD_PTR>(this));
+}
+
+std::wstring QuantityField::Text() const {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit_)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(edit_, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void QuantityField::SetText(std::wstring_view text) {
+  hint_->HideAt(edit_);
+  // The window has no handler for the change notification: setting a text raises nothing.
+  SetWindowTextW(edit_, std::wstring(text).c_str());
+  ShowFromStart();  // a long number must not pass for its last digits
+  UpdateTabStop();
+}
+
+// Read-only rather than disabled: a disabled edit control greys its text out and refuses
+// selection.
+void QuantityField::SetEditable(bool editable) {
+  SendMessageW(edit_, EM_SETREADONLY, editable ? FALSE : TRUE, 0);
+  if (!editable) ShowFromStart();
+  UpdateTabStop();
+}
+
+bool QuantityField::IsEditable() const {
+  return (GetWindowLongW(edit_, GWL_STYLE) & ES_READONLY) == 0;
+}
+
+void QuantityField::SetLengthLimit(int limit) {
+  limit_ = limit;
+  SendMessageW(edit_, EM_SETLIMITTEXT,
+               limit == kNoLimit ? kEditControlMaximum : static_cast<WPARAM>(limit), 0);
+}
+
+bool QuantityField::TakesFocus() const { return IsEditable() || GetWindowTextLengthW(edit_) > 0; }
+
+void QuantityField::ShowFromStart() {
+  SendMessageW(edit_, EM_SETSEL, 0, 0);
+  SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
+}
+
+void QuantityField::UpdateTabStop() {
+  const LONG style = GetWindowLongW(edit_, GWL_STYLE);
+  const LONG wanted = TakesFocus() ? style | WS_TABSTOP : style & ~WS_TABSTOP;
+  if (wanted != style) SetWindowLongW(edit_, GWL_STYLE, wanted);
+}
+
+LRESULT CALLBACK QuantityField::Procedure(HWND edit, UINT message, WPARAM wparam, LPARAM lparam,
+                                          UINT_PTR /*id*/, DWORD_PTR self) {
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(edit, &QuantityField::Procedure, kSubclassId);
+    reinterpret_cast<QuantityField*>(self)->edit_ = nullptr;
+    return DefSubclassProc(edit, message, wparam, lparam);
+  }
+  return reinterpret_cast<QuantityField*>(self)->Handle(message, wparam, lparam);
+}
+
+LRESULT QuantityField::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    // Every way text comes in: typing, Ctrl+V (a WM_CHAR), Shift+Insert (a WM_KEYDOWN), the
+    // context menu's Paste, the input method, undo.
+    case WM_CHAR:
+    case WM_KEYDOWN:
+    case WM_PASTE:
+    case WM_CONTEXTMENU:
+    case WM_IME_CHAR:
+    case WM_IME_COMPOSITION:
+    case WM_UNDO:
+    case EM_UNDO:
+    case EM_REPLACESEL:
+      return Guarded(message, wparam, lparam);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      if (!TakesFocus()) return 0;  // an empty read-only field has nothing to select
+      break;
+    case WM_TIMER:
+      if (wparam != kHideHintTimer) break;
+      KillTimer(edit_, kHideHintTimer);
+      hint_->HideAt(edit_);
+      return 0;
+    case WM_KILLFOCUS:
+      hint_->HideAt(edit_);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(edit_, message, wparam, lparam);
+}
+
+LRESULT QuantityField::Guarded(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (limit_ == kNoLimit || !IsEditable()) return DefSubclassProc(edit_, message, wparam, lparam);
+  const std::wstring before = Text();
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  // The edit control would cut what does not fit: it takes the edit whole, then it is judged.
+  DefSubclassProc(edit_, EM_SETLIMITTEXT, kEditControlMaximum, 0);
+  const LRESULT result = DefSubclassProc(edit_, message, wparam, lparam);
+  DefSubclassProc(edit_, EM_SETLIMITTEXT, static_cast<WPARAM>(limit_), 0);
+  const int length = GetWindowTextLengthW(edit_);
+  // A text already longer than the limit may still be shortened.
+  if (length > limit_ && length > static_cast<int>(before.size())) {
+    SetWindowTextW(edit_, before.c_str());
+    SendMessageW(edit_, EM_SETSEL, start, static_cast<LPARAM>(end));
+    SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
+    ShowRefusal();
+  }
+  return result;
+}
+
+void QuantityField::ShowRefusal() {
+  MessageBeep(MB_OK);
+  hint_->Show(edit_, Widen(design::texts::kLengthLimitHintBefore) + std::to_wstring(limit_) +
+                         Widen(design::texts::kLengthLimitHintAfter));
+  SetTimer(edit_, kHideHintTimer, kHintMilliseconds, nullptr);
+}
+
+}  // namespace win32_ui

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "win32/field_hint.h"
+
+namespace win32_ui {
+
+// A measure's edit control, subclassed. It shows every text it is given from its first
+// character. Its length limit refuses an edit whole: a paste that does not fit is not cut to
+// fit (the edit control's own limit would cut it, turning it into another number), and a
+// refused keystroke or paste beeps and says so at the field. Read-only, it keeps its text at
+// full contrast, selectable and copyable, and is a Tab stop only while it holds a text.
+class QuantityField {
+ public:
+  static constexpr int kNoLimit = 0;
+
+  QuantityField() = default;
+  ~QuantityField();
+  QuantityField(const QuantityField&) = delete;
+  QuantityField& operator=(const QuantityField&) = delete;
+
+  // Takes over `edit`; refusals are shown through `hint`, which must outlive the field.
+  void Attach(HWND edit, FieldHint& hint);
+  HWND Handle() const { return edit_; }
+
+  std::wstring Text() const;
+  // Replaces the text, raising no handler, and shows it from its first character.
+  void SetText(std::wstring_view text);
+  void SetEditable(bool editable);
+  bool IsEditable() const;
+  // How many characters an edit may leave in the field; kNoLimit: any number.
+  void SetLengthLimit(int limit);
+  // Whether Tab and clicks may bring the focus here: editable, or holding a text to select.
+  bool TakesFocus() const;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND edit, UINT message, WPARAM wparam, LPARAM lparam,
+                                    UINT_PTR id, DWORD_PTR self);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  // Lets the edit control carry out a message that may change the text, then undoes it whole
+  // if it left more characters than the limit.
+  LRESULT Guarded(UINT message, WPARAM wparam, LPARAM lparam);
+  void ShowFromStart();
+  void UpdateTabStop();
+  void ShowRefusal();
+
+  HWND edit_ = nullptr;
+  FieldHint* hint_ = nullptr;
+  int limit_ = kNoLimit;
+};
+
+}  // namespace win32_ui
