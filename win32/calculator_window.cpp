@@ -52,7 +52,8 @@ ControlClass ClassFor(const design::Control& control) {
       return {L"BUTTON",
               kChild | WS_TABSTOP | BS_AUTORADIOBUTTON | (control.index == 0 ? WS_GROUP : 0), 0};
     case design::ControlKind::kQuantityField:
-      return {L"EDIT", kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+      // As the window starts: read-only and empty, so no Tab stop.
+      return {L"EDIT", kChild | ES_AUTOHSCROLL | ES_READONLY, WS_EX_CLIENTEDGE};
     case design::ControlKind::kCommandButton:
       return {L"BUTTON", kChild | WS_TABSTOP | BS_OWNERDRAW | (control.index == 0 ? WS_GROUP : 0),
               0};
@@ -122,14 +123,18 @@ void CalculatorWindow::CreateControls(HINSTANCE instance) {
     const ControlClass control_class = ClassFor(control);
     const design::PixelRect rect = design::ToPixels(control.rect, static_cast<int>(dpi_));
     const std::wstring text = WithWindowsLineBreaks(Widen(control.text));
+    // A multi-line field lays its text out again for each new font: it gets its text once it
+    // has its font.
+    const bool multi_line = control.kind == design::ControlKind::kInfoField;
     const HWND handle = CreateWindowExW(
-        control_class.ex_style, control_class.name, text.c_str(), control_class.style, rect.left,
-        rect.top, rect.width, rect.height, window_,
+        control_class.ex_style, control_class.name, multi_line ? L"" : text.c_str(),
+        control_class.style, rect.left, rect.top, rect.width, rect.height, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(row))),
         instance, nullptr);
     if (handle == nullptr) throw std::runtime_error("a control could not be created");
     controls_[row] = handle;
     SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    if (multi_line) SetWindowTextW(handle, text.c_str());
     const auto index = static_cast<std::size_t>(control.index);
     switch (control.kind) {
       case design::ControlKind::kInfoField:
@@ -185,8 +190,10 @@ SIZE CalculatorWindow::ClientSize() const {
 
 void CalculatorWindow::Load() {
   controller_.OnFormLoad();
-  focus_when_deactivated_ = info_fields_[0];  // given the focus when the window is activated
-  SetFocus(info_fields_[0]);
+  // Given the focus when the window is activated. Focusing it now would activate the hidden
+  // window once before it is shown.
+  focus_when_deactivated_ = info_fields_[0];
+  if (IsWindowVisible(window_)) SetFocus(info_fields_[0]);
 }
 
 void CalculatorWindow::ShowCentred(int show_command) {
@@ -201,8 +208,9 @@ void CalculatorWindow::ShowCentred(int show_command) {
   SetWindowPos(window_, nullptr, area.left + (area.right - area.left - width) / 2,
                area.top + (area.bottom - area.top - height) / 2, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // Painted from the message loop, as every window is: painting here first would keep the
+  // window from being mapped until it is done.
   ShowWindow(window_, show_command);
-  UpdateWindow(window_);
 }
 
 void CalculatorWindow::ClearOption(triangle::QuantityIndex option) {

@@ -28,7 +28,7 @@ class CalculatorWindow final : public platform::WindowView {
 
   // Runs the controller's load handler and puts the focus in the statement.
   void Load();
-  // Shows the window centred on its monitor's work area.
+  // Shows the window centred on its monitor's work area; its focus goes to the statement.
   void ShowCentred(int show_command);
   // Ends the message loop when the user closes the window (the program's one window does).
   void QuitWhenClosed() { quit_when_closed_ = true; }

@@ -2,6 +2,8 @@
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
+#include <string>
+
 #include "design/texts.h"
 #include "win32/wide_text.h"
 
@@ -38,6 +40,7 @@ std::wstring QuantityField::Text() const {
 
 void QuantityField::SetText(std::wstring_view text) {
   hint_->HideAt(edit_);
+  if (text.empty() && GetWindowTextLengthW(edit_) == 0) return;  // as at start: nothing to do
   // The window has no handler for the change notification: setting a text raises nothing.
   SetWindowTextW(edit_, std::wstring(text).c_str());
   ShowFromStart();  // a long number must not pass for its last digits
@@ -47,6 +50,7 @@ void QuantityField::SetText(std::wstring_view text) {
 // Read-only rather than disabled: a disabled edit control greys its text out and refuses
 // selection.
 void QuantityField::SetEditable(bool editable) {
+  if (editable == IsEditable()) return;
   SendMessageW(edit_, EM_SETREADONLY, editable ? FALSE : TRUE, 0);
   if (!editable) ShowFromStart();
   UpdateTabStop();
@@ -140,7 +144,7 @@ LRESULT QuantityField::Guarded(UINT message, WPARAM wparam, LPARAM lparam) {
 
 void QuantityField::ShowRefusal() {
   MessageBeep(MB_OK);
-  hint_->Show(edit_, Widen(design::texts::kLengthLimitHintBefore) + std::to_wstring(limit_) +
+  hint_->Show(edit_, Widen(design::texts::kLengthLimitHintBefore) + Widen(std::to_string(limit_)) +
                          Widen(design::texts::kLengthLimitHintAfter));
   SetTimer(edit_, kHideHintTimer, kHintMilliseconds, nullptr);
 }
