@@ -12,14 +12,15 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QShortcut>
+#include <array>
+#include <string>
 #include <utility>
 
+#include "design/derived_texts.h"
 #include "design/texts.h"
 #include "design/window_design.h"
 #include "qt/design_to_qt.h"
 #include "qt/qt_text.h"
-#include "qt/result_texts.h"
-#include "triangle/failures.h"
 
 namespace qt_ui {
 namespace {
@@ -183,13 +184,8 @@ void CalculatorWindow::OnCommandClicked(int index) {
     controller_.OnCommandClick(static_cast<std::int16_t>(index));
     KeepFocusOnAControl();
     ShowResultTooltips();
-  } catch (const triangle::OverflowError&) {
-    ReportFailure(ToQString(design::texts::kOverflowMessage));
-  } catch (const triangle::InvalidArgumentError&) {
-    ReportFailure(ToQString(design::texts::kNegativeAreaMessage));
   } catch (const std::exception& failure) {
-    ReportFailure(ToQString(design::texts::kUnexpectedFailureMessage) + '\n' +
-                  QString::fromLocal8Bit(failure.what()));
+    ReportFailure(ToQString(design::FailureMessage(failure)));
   }
 }
 
@@ -228,8 +224,8 @@ void CalculatorWindow::ShowResultTooltips() {
   if (!calculation) return;
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
     if (k == calculation->given) continue;
-    fields_[k]->setToolTip(
-        ResultTooltip(k, calculation->given, calculation->values[k], controller_.Format()));
+    fields_[k]->setToolTip(ToQString(design::ResultExplanation(
+        k, calculation->given, calculation->values[k], controller_.Format())));
   }
 }
 
@@ -238,9 +234,9 @@ void CalculatorWindow::ClearResultTooltips() {
 }
 
 void CalculatorWindow::CopyMeasures() const {
-  QStringList texts;
-  for (const QuantityField* field : fields_) texts << field->text();
-  QGuiApplication::clipboard()->setText(MeasuresAsText(texts));
+  std::array<std::string, triangle::kQuantityCount> texts;
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) texts[k] = FieldText(k);
+  QGuiApplication::clipboard()->setText(ToQString(design::MeasuresAsText(texts)));
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -1,8 +1,11 @@
 #include "web/web_window.h"
 
+#include <array>
 #include <exception>
+#include <string>
 #include <utility>
 
+#include "design/derived_texts.h"
 #include "design/texts.h"
 #include "triangle/failures.h"
 #include "triangle/format_result.h"
@@ -12,22 +15,6 @@ namespace web {
 namespace {
 
 int Length(std::string_view text) { return static_cast<int>(text.size()); }
-
-// The caption without the blanks the design puts around it.
-std::string_view Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// How the field's value follows from the chosen measure, and the value at full precision.
-std::string ResultTitle(triangle::QuantityIndex field, triangle::QuantityIndex given, double value,
-                        const triangle::NumberFormat& format) {
-  const std::string_view formula = field == triangle::kSide
-                                       ? design::texts::kSideFromMeasure.at(given)
-                                       : design::texts::kFormulaFromSide.at(field);
-  return std::string(formula) + "\n= " + triangle::FormatFullPrecision(value, format);
-}
 
 }  // namespace
 
@@ -48,23 +35,16 @@ void WebWindow::OnOptionClick(int index) {
 void WebWindow::OnCommandClick(int index) {
   try {
     controller_.OnCommandClick(static_cast<std::int16_t>(index));
-  } catch (const triangle::OverflowError&) {
-    ReportFailure(design::texts::kOverflowMessage);
-  } catch (const triangle::InvalidArgumentError&) {
-    ReportFailure(design::texts::kNegativeAreaMessage);
   } catch (const std::exception& failure) {
-    ReportFailure(std::string(design::texts::kUnexpectedFailureMessage) + '\n' + failure.what());
+    ReportFailure(design::FailureMessage(failure));
   }
   ShowCalculation();
 }
 
 std::string WebWindow::MeasuresAsText() const {
-  std::string text;
-  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    text.append(Trimmed(design::texts::kOptionCaptions.at(k))).append(": ");
-    text.append(FieldText(k)).append("\n");
-  }
-  return text;
+  std::array<std::string, triangle::kQuantityCount> texts;
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) texts[k] = FieldText(k);
+  return design::MeasuresAsText(texts);
 }
 
 void WebWindow::ClearOption(triangle::QuantityIndex option) { page_clear_option(option); }
@@ -94,7 +74,8 @@ void WebWindow::ShowCalculation() {
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
     const std::string title =
         calculation && k != calculation->given
-            ? ResultTitle(k, calculation->given, calculation->values.at(k), controller_.Format())
+            ? design::ResultExplanation(k, calculation->given, calculation->values.at(k),
+                                        controller_.Format())
             : std::string();
     page_set_field_title(k, title.data(), Length(title));
   }

@@ -6,12 +6,12 @@
 #include <string>
 #include <utility>
 
+#include "design/derived_texts.h"
 #include "design/pixels.h"
 #include "design/texts.h"
 #include "triangle/failures.h"
 #include "win32/command_button.h"
 #include "win32/dpi.h"
-#include "win32/measures_text.h"
 #include "win32/wide_text.h"
 
 namespace win32_ui {
@@ -369,12 +369,8 @@ void CalculatorWindow::OnOptionChosen(triangle::QuantityIndex index) {
 void CalculatorWindow::OnCommandClicked(int index) {
   try {
     controller_.OnCommandClick(static_cast<std::int16_t>(index));
-  } catch (const triangle::OverflowError&) {
-    ReportFailure(design::texts::kOverflowMessage);
-  } catch (const triangle::InvalidArgumentError&) {
-    ReportFailure(design::texts::kNegativeAreaMessage);
   } catch (const std::exception& failure) {
-    ReportFailure(std::string(design::texts::kUnexpectedFailureMessage) + '\n' + failure.what());
+    ReportFailure(design::FailureMessage(failure));
   }
 }
 
@@ -476,7 +472,7 @@ void CalculatorWindow::MoveAmongOptions(HWND focus, int step) {
 void CalculatorWindow::CopyMeasures() const {
   std::array<std::string, triangle::kQuantityCount> texts;
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) texts[k] = FieldText(k);
-  const std::wstring text = Widen(MeasuresAsText(texts));
+  const std::wstring text = Widen(design::MeasuresAsText(texts, "\r\n"));
   if (!OpenClipboard(window_)) return;
   EmptyClipboard();
   const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);

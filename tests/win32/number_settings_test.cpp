@@ -7,7 +7,6 @@
 
 #include "triangle/format_result.h"
 #include "triangle/parse_number.h"
-#include "win32/measures_text.h"
 
 namespace win32_ui {
 namespace {
@@ -121,14 +120,6 @@ TEST(NumberFormatFromLocale, MapsWindowsSettingsToTheCoreFormat) {
     EXPECT_EQ(shown, test.shown);
     EXPECT_EQ(triangle::ParseNumber(shown, format), test.value);
   }
-}
-
-TEST(MeasuresAsText, OneLineAMeasureWithTrimmedCaptions) {
-  const std::array<std::string, triangle::kQuantityCount> texts = {
-      "5.2643", "15.7929", "12", "4.5590", "4.5590", "4.5590", "3.0393", ""};
-  EXPECT_EQ(MeasuresAsText(texts),
-            "страна: 5.2643\r\nпериметър: 15.7929\r\nлице: 12\r\nмедиана: 4.5590\r\n"
-            "височина: 4.5590\r\nъглополовяща: 4.5590\r\nR описана: 3.0393\r\nr вписана: \r\n");
 }
 
 }  // namespace

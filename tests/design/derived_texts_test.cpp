@@ -1,0 +1,36 @@
+#include "design/derived_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "triangle/failures.h"
+
+namespace design {
+namespace {
+
+TEST(MeasuresAsText, OneLineAMeasureWithCaptionsWithoutTheirBlanks) {
+  const std::array<std::string, triangle::kQuantityCount> texts = {
+      "5.2643", "15.7929", "12", "4.5590", "4.5590", "4.5590", "3.0393", ""};
+  EXPECT_EQ(MeasuresAsText(texts, "\r\n"),
+            "страна: 5.2643\r\nпериметър: 15.7929\r\nлице: 12\r\nмедиана: 4.5590\r\n"
+            "височина: 4.5590\r\nъглополовяща: 4.5590\r\nR описана: 3.0393\r\nr вписана: \r\n");
+}
+
+TEST(ResultExplanation, TheSideFromTheGivenMeasureAndTheRestFromTheSide) {
+  const triangle::NumberFormat bulgarian = triangle::BulgarianFormat();
+  EXPECT_EQ(ResultExplanation(triangle::kSide, triangle::kArea, 5.25, bulgarian),
+            "a = √(4·S/√3)\n= 5,25");
+  EXPECT_EQ(ResultExplanation(triangle::kInradius, triangle::kArea, 0.1, bulgarian),
+            "r = a/(2·√3)\n= 0,1");
+}
+
+TEST(FailureMessage, NamesTheFailureInBulgarian) {
+  EXPECT_TRUE(FailureMessage(triangle::OverflowError()).starts_with("Препълване"));
+  EXPECT_TRUE(FailureMessage(triangle::InvalidArgumentError()).starts_with("Невалиден аргумент"));
+  EXPECT_EQ(FailureMessage(std::runtime_error("disk")),
+            "Изчислението не можа да бъде завършено:\ndisk");
+}
+
+}  // namespace
+}  // namespace design
