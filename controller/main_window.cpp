@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "triangle/failures.h"
 #include "triangle/format_result.h"
 #include "triangle/parse_number.h"
 #include "triangle/quantities.h"
@@ -57,7 +56,7 @@ void MainWindow::Calculate() {
       calculation.values[static_cast<std::size_t>(next)] = value;
       view_.SetFieldText(next, triangle::FormatResult(value, format_));
     }
-  } catch (const triangle::CalculationError&) {
+  } catch (...) {  // whatever stopped it, no result of an earlier triangle stays
     for (; next < kQuantityCount; ++next) {
       if (next != selected_option_) view_.SetFieldText(next, "");
     }

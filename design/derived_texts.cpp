@@ -33,6 +33,11 @@ std::string MeasuresAsText(const std::array<std::string, triangle::kQuantityCoun
   return text;
 }
 
+std::string LengthLimitHint(int limit) {
+  return std::string(texts::kLengthLimitHintBefore) + std::to_string(limit) +
+         std::string(texts::kLengthLimitHintAfter);
+}
+
 std::string FailureMessage(const std::exception& failure) {
   if (dynamic_cast<const triangle::OverflowError*>(&failure) != nullptr) {
     return std::string(texts::kOverflowMessage);

@@ -21,6 +21,9 @@ std::string ResultExplanation(triangle::QuantityIndex field, triangle::QuantityI
 std::string MeasuresAsText(const std::array<std::string, triangle::kQuantityCount>& field_texts,
                            std::string_view line_break = "\n");
 
+// What a field says when it refuses an edit that would not fit in `limit` characters.
+std::string LengthLimitHint(int limit);
+
 // What the user is told when a calculation fails with `failure`.
 std::string FailureMessage(const std::exception& failure);
 

@@ -9,7 +9,7 @@
 #include <QValidator>
 #include <limits>
 
-#include "design/texts.h"
+#include "design/derived_texts.h"
 #include "qt/qt_text.h"
 
 namespace qt_ui {
@@ -104,8 +104,7 @@ QString QuantityField::HoverText() const {
 }
 
 void QuantityField::ShowRefusal() {
-  refusal_hint_ = ToQString(design::texts::kLengthLimitHintBefore) + QString::number(limit_) +
-                  ToQString(design::texts::kLengthLimitHintAfter);
+  refusal_hint_ = ToQString(design::LengthLimitHint(limit_));
   QApplication::beep();
   QToolTip::showText(mapToGlobal(QPoint(0, height())), refusal_hint_, this, QRect(), 4000);
 }

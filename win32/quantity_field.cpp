@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "design/texts.h"
+#include "design/derived_texts.h"
 #include "win32/wide_text.h"
 
 namespace win32_ui {
@@ -144,8 +144,7 @@ LRESULT QuantityField::Guarded(UINT message, WPARAM wparam, LPARAM lparam) {
 
 void QuantityField::ShowRefusal() {
   MessageBeep(MB_OK);
-  hint_->Show(edit_, Widen(design::texts::kLengthLimitHintBefore) + Widen(std::to_string(limit_)) +
-                         Widen(design::texts::kLengthLimitHintAfter));
+  hint_->Show(edit_, Widen(design::LengthLimitHint(limit_)));
   SetTimer(edit_, kHideHintTimer, kHintMilliseconds, nullptr);
 }
 

@@ -25,6 +25,10 @@ TEST(ResultExplanation, TheSideFromTheGivenMeasureAndTheRestFromTheSide) {
             "r = a/(2·√3)\n= 0,1");
 }
 
+TEST(LengthLimitHint, SaysHowManyCharactersFit) {
+  EXPECT_EQ(LengthLimitHint(4), "Полето побира най-много 4 знака: въведеното не е прието.");
+}
+
 TEST(FailureMessage, NamesTheFailureInBulgarian) {
   EXPECT_TRUE(FailureMessage(triangle::OverflowError()).starts_with("Препълване"));
   EXPECT_TRUE(FailureMessage(triangle::InvalidArgumentError()).starts_with("Невалиден аргумент"));
