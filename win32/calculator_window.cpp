@@ -61,13 +61,22 @@ ControlClass ClassFor(const design::Control& control) {
   return {L"STATIC", kChild, 0};
 }
 
+HICON LoadIconOfSize(HINSTANCE instance, int width_metric, int height_metric) {
+  return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                       GetSystemMetrics(width_metric),
+                                       GetSystemMetrics(height_metric), LR_SHARED));
+}
+
 ATOM RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   static const ATOM atom = [&] {
     WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof window_class;
     window_class.lpfnWndProc = procedure;
     window_class.hInstance = instance;
-    window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    // The two sizes the window shows, each read from the icon's image of that size: given no
+    // small icon, Windows would look the icon up again to make one.
+    window_class.hIcon = LoadIconOfSize(instance, SM_CXICON, SM_CYICON);
+    window_class.hIconSm = LoadIconOfSize(instance, SM_CXSMICON, SM_CYSMICON);
     window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     window_class.lpszClassName = kWindowClass;
     return RegisterClassExW(&window_class);
