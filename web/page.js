@@ -24,9 +24,14 @@
   const page = {
     clearOption: (option) => { radios[option].checked = false; },
     fieldText: (field) => fields[field].value,
+    // A text shows from its first character: the browser leaves a new value's caret, and a
+    // focused field's view, at its end, where the ellipsis does not reach.
     setFieldText: (field, text) => {
-      fields[field].value = text;
-      updateTabStop(fields[field]);
+      const input = fields[field];
+      input.value = text;
+      input.setSelectionRange(0, 0);
+      input.scrollLeft = 0;
+      updateTabStop(input);
     },
     setFieldEnabled: (field, enabled) => {
       fields[field].readOnly = !enabled;

@@ -43,6 +43,29 @@ test.describe('bg-BG grouping', () => {
     expect(await fieldTexts(page)).toEqual([`1${nbsp}000,0000`, `3${nbsp}000,0000`,
       `433${nbsp}012,7019`, '866,0254', '866,0254', '866,0254', '577,3503', '288,6751']);
   });
+
+  test('a focused result given a long value shows it from its first character', async ({ page, calculator }) => {
+    await enter(page, 0, '1');
+    await calculate(page);  // lifts the limit of four characters
+    await radio(page, 1).check();
+    await enter(page, 0, '1234567,5');
+    await page.keyboard.press('Enter');
+    // Tab onto the area and calculate again, first with the same side, then with a side
+    // changed behind it: the browser would leave the area's text selected to its end, or put
+    // the caret and the view at the end of the new text (302 597,1785 is a plausible number).
+    await page.keyboard.press('Tab');
+    await page.keyboard.press('Tab');
+    await expect(field(page, 2)).toBeFocused();
+    const view = (f) => [f.value, f.scrollLeft, f.selectionStart, f.selectionEnd];
+    // The areas are (a·√3)·a/4 in doubles, worked out apart from the program.
+    for (const [side, area] of [['1234567,5', `659${nbsp}979${nbsp}302${nbsp}597,1785`],
+                                ['2345678,5', `2${nbsp}382${nbsp}525${nbsp}790${nbsp}230,0801`]]) {
+      await field(page, 0).evaluate((f, text) => { f.value = text; }, side);
+      await page.keyboard.press('Enter');
+      await expect(field(page, 2)).toBeFocused();
+      expect(await field(page, 2).evaluate(view)).toEqual([area, 0, 0, 0]);
+    }
+  });
 });
 
 test.describe('hi-IN grouping', () => {
