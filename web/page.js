@@ -38,8 +38,8 @@
       updateTabStop(fields[field]);
     },
     setFieldMaxLength: (field, maxLength) => {
-      if (maxLength === 0) fields[field].removeAttribute('maxlength');
-      else fields[field].maxLength = maxLength;
+      if (maxLength === 0) delete fields[field].dataset.maxLength;
+      else fields[field].dataset.maxLength = maxLength;
     },
     setFieldTitle: (field, title) => {
       if (title) fields[field].title = title;
@@ -75,27 +75,58 @@
     return { decimal: part('decimal') || '.', group: part('group'), sizes };
   }
 
-  // An edit that would leave more characters than the field's limit is refused whole (the
-  // browser's own limit would cut a paste to fit, turning it into another number), and the
-  // field says why.
+  // An edit that would leave more characters than the field's limit is refused whole, and the
+  // field says why. The page keeps the limit itself (data-max-length): the browser's maxlength
+  // would cut a paste, or a phone keyboard's composed text, to fit, turning it into another
+  // number without a word.
   let hintTimer = 0;
+  function showLengthHint(field, limit) {
+    byId('length-limit').textContent = limit;
+    const box = field.getBoundingClientRect();
+    lengthHint.style.left = `${box.left + scrollX}px`;
+    lengthHint.style.top = `${box.bottom + scrollY + 2}px`;
+    lengthHint.hidden = false;
+    clearTimeout(hintTimer);
+    hintTimer = setTimeout(() => { lengthHint.hidden = true; }, 4000);
+  }
+
+  const snapshot = (field) =>
+    ({ text: field.value, start: field.selectionStart, end: field.selectionEnd });
+
   function refuseLongEdits(field) {
+    const limit = () => Number(field.dataset.maxLength ?? 0);  // 0: no limit
+    // What the field held before the edit under way, to go back to.
+    let before = snapshot(field);
+    // Typing, pasting and dropping are refused before they happen.
     field.addEventListener('beforeinput', (event) => {
-      const limit = field.getAttribute('maxlength');
-      if (field.readOnly || limit === null || !event.inputType.startsWith('insert')) return;
+      if (event.isComposing) return;
+      before = snapshot(field);
+      if (field.readOnly || !limit() || !event.cancelable ||
+          !event.inputType.startsWith('insert')) {
+        return;
+      }
       const added = event.data ?? event.dataTransfer?.getData('text/plain') ?? '';
       const kept = field.value.length - (field.selectionEnd - field.selectionStart);
-      if (kept + added.length <= field.maxLength) return;
+      if (kept + added.length <= limit()) return;
       event.preventDefault();
-      byId('length-limit').textContent = limit;
-      const box = field.getBoundingClientRect();
-      lengthHint.style.left = `${box.left + scrollX}px`;
-      lengthHint.style.top = `${box.bottom + scrollY + 2}px`;
-      lengthHint.hidden = false;
-      clearTimeout(hintTimer);
-      hintTimer = setTimeout(() => { lengthHint.hidden = true; }, 4000);
+      showLengthHint(field, limit());
     });
-    field.addEventListener('input', () => { lengthHint.hidden = true; });
+    // A composition (how phones' keyboards type) cannot be refused before it happens: the text
+    // it leaves is judged when it ends, as is any edit the browser would not let us cancel.
+    field.addEventListener('compositionstart', () => { before = snapshot(field); });
+    const judge = () => {
+      const length = field.value.length;
+      if (limit() && length > limit() && length > before.text.length) {
+        field.value = before.text;
+        field.setSelectionRange(before.start, before.end);
+        showLengthHint(field, limit());
+      } else if (field.value !== before.text) {
+        lengthHint.hidden = true;
+      }
+      before = snapshot(field);
+    };
+    field.addEventListener('input', (event) => { if (!event.isComposing) judge(); });
+    field.addEventListener('compositionend', judge);
   }
 
   function hasSelection() {
@@ -122,9 +153,10 @@
       module._calculator_command_click(k);
     }));
     // As on the desktop, from every control: Enter calculates (a focused button answers it
-    // itself), Escape clears, Ctrl+C with nothing selected copies every measure.
+    // itself), Escape clears, Ctrl+C with nothing selected copies every measure; keys that
+    // end or cancel a composition are the keyboard's.
     document.addEventListener('keydown', (event) => {
-      if (failure.open || event.altKey) return;
+      if (failure.open || event.altKey || event.isComposing) return;
       const control = event.ctrlKey || event.metaKey;
       const onButton = event.target instanceof HTMLButtonElement;
       if (event.key === 'Enter' && !control && !event.shiftKey && !onButton) {

@@ -76,7 +76,7 @@ std::string ControlMarkup(const Control& control, const StartState& state, bool 
              "spellcheck=\"false\"" +
              Attribute("aria-label", MeasureName(index)) +
              (field.max_length != StartState::kNoLengthLimit
-                  ? Attribute("maxlength", Number(field.max_length))
+                  ? Attribute("data-max-length", Number(field.max_length))
                   : "") +
              Attribute("value", field.text) + (field.enabled ? "" : " readonly") +
              // Read-only and empty, a field is no stop for Tab; with a result, it is.

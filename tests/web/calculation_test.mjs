@@ -88,7 +88,7 @@ test.describe('en-US', () => {
     for (let k = 0; k < 8; ++k) {
       await expect(radio(page, k)).not.toBeChecked();
       await expect(field(page, k)).not.toBeEditable();
-      await expect(field(page, k)).toHaveAttribute('maxlength', '4');
+      await expect(field(page, k)).toHaveAttribute('data-max-length', '4');
     }
     await expect(page.locator('#figure')).toHaveClass('figure');
     await expect(page.locator('#value-1')).toHaveText('');
@@ -112,7 +112,33 @@ test.describe('en-US', () => {
     await field(page, 1).fill('');
     await field(page, 1).pressSequentially('1234567890');
     await expect(field(page, 1)).toHaveValue('1234567890');
-    await expect(field(page, 1)).not.toHaveAttribute('maxlength');
+    await expect(field(page, 1)).not.toHaveAttribute('data-max-length');
+  });
+
+  // Phones' keyboards type through composition, whose beforeinput cannot be cancelled; the
+  // text is judged when the composition ends, here through the browser's own IME commands.
+  test('a composed text that does not fit is refused whole, with the hint', async ({ page, calculator }) => {
+    await radio(page, 0).check();
+    await field(page, 0).focus();
+    await page.keyboard.type('12');
+    await page.keyboard.press('ArrowLeft');  // composes between the digits
+    const ime = await page.context().newCDPSession(page);
+    const compose = (text) => ime.send('Input.imeSetComposition', {
+      text, selectionStart: text.length, selectionEnd: text.length });
+    const selection = () => field(page, 0).evaluate((f) => [f.selectionStart, f.selectionEnd]);
+    await compose('3');
+    await compose('345');
+    await ime.send('Input.insertText', { text: '345' });
+    await expect(field(page, 0)).toHaveValue('12');
+    expect(await selection()).toEqual([1, 1]);
+    await expect(page.locator('#length-hint')).toBeVisible();
+    // One that fits is taken; Enter while it is still being composed does not calculate.
+    await compose('3');
+    await field(page, 0).dispatchEvent('keydown', { key: 'Enter', isComposing: true });
+    await ime.send('Input.insertText', { text: '3' });
+    await expect(field(page, 0)).toHaveValue('132');
+    await expect(page.locator('#length-hint')).toBeHidden();
+    await expect(field(page, 1)).toHaveValue('');
   });
 
   test('an overflow is reported in the dialog and the page goes on', async ({ page, calculator }) => {
