@@ -264,10 +264,11 @@ LRESULT CALLBACK CalculatorWindow::Procedure(HWND window, UINT message, WPARAM w
   }
   auto* self = reinterpret_cast<CalculatorWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcW(window, message, wparam, lparam);
-  return self->Handle(message, wparam, lparam);
+  return self->Handle(window, message, wparam, lparam);
 }
 
-LRESULT CalculatorWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+// `window` is window_ until WM_NCDESTROY, the last message, clears it.
+LRESULT CalculatorWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_ERASEBKGND: {
       RECT client{};
@@ -308,12 +309,16 @@ LRESULT CalculatorWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case WM_DESTROY:
       if (quit_when_closed_) PostQuitMessage(0);
-      window_ = nullptr;
       return 0;
+    case WM_NCDESTROY:
+      // The controls are gone and no more messages come: the object no longer has a window.
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      window_ = nullptr;
+      break;
     default:
       break;
   }
-  return DefWindowProcW(window_, message, wparam, lparam);
+  return DefWindowProcW(window, message, wparam, lparam);
 }
 
 std::size_t CalculatorWindow::RowOf(HWND control) const {

@@ -59,7 +59,7 @@ class CalculatorWindow final : public platform::WindowView {
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   void CreateControls(HINSTANCE instance);
   static HFONT CreateDesignFont(UINT dpi);
   void LayOut(UINT dpi);

@@ -495,5 +495,25 @@ TEST_F(CalculatorWindowTest, ArrowKeysMoveAmongTheOptionsAndChoose) {
   EXPECT_FALSE(IsReadOnly(window_->Field(triangle::kSide)));
 }
 
+// Closed by the user while the object lives: as its controls are destroyed the window still
+// answers as itself (its default handling gets its own handle, not a cleared one).
+TEST_F(CalculatorWindowTest, ClosingLeavesTheWindowItselfUntilItsLastMessage) {
+  static int caption_length_seen = -1;
+  const SUBCLASSPROC ask_parent = [](HWND control, UINT message, WPARAM wparam, LPARAM lparam,
+                                     UINT_PTR, DWORD_PTR) -> LRESULT {
+    if (message == WM_DESTROY) {
+      caption_length_seen =
+          static_cast<int>(SendMessageW(GetParent(control), WM_GETTEXTLENGTH, 0, 0));
+    }
+    return DefSubclassProc(control, message, wparam, lparam);
+  };
+  const HWND last_control = window_->CommandButton(1);
+  ASSERT_TRUE(SetWindowSubclass(last_control, ask_parent, 7, 0));
+  SendMessageW(window_->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(last_control));
+  // "www.ravnostranen.example Геометрия - равностранен триъгълник"
+  EXPECT_EQ(caption_length_seen, 60);
+}
+
 }  // namespace
 }  // namespace win32_ui
