@@ -22,6 +22,7 @@ constexpr DWORD kWindowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 // Each control's identifier is this plus its row in the design.
 constexpr int kFirstControlId = 100;
+constexpr UINT_PTR kOptionSubclassId = 1;
 
 COLORREF ToColorRef(const design::Rgb& colour) {
   return RGB(colour.red, colour.green, colour.blue);
@@ -85,6 +86,12 @@ ATOM RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
 }
 
 bool IsKeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+
+// What a user does to choose an option: a click (BM_CLICK is one too) or Space.
+bool IsChoosingAction(UINT message, WPARAM wparam) {
+  return message == WM_LBUTTONUP || message == WM_LBUTTONDBLCLK || message == BM_CLICK ||
+         (message == WM_KEYUP && wparam == VK_SPACE);
+}
 
 }  // namespace
 
@@ -151,6 +158,8 @@ void CalculatorWindow::CreateControls(HINSTANCE instance) {
         break;
       case design::ControlKind::kOption:
         options_.at(index) = handle;
+        SetWindowSubclass(handle, &CalculatorWindow::OptionProcedure, kOptionSubclassId,
+                          reinterpret_cast<DWORD_PTR>(this));
         break;
       case design::ControlKind::kQuantityField:
         fields_.at(index).Attach(handle, refusal_hint_);
@@ -252,6 +261,45 @@ void CalculatorWindow::SetFieldMaxLength(triangle::QuantityIndex field, int max_
 void CalculatorWindow::KeepFocusOnAControl(triangle::QuantityIndex field) {
   const QuantityField& control = fields_.at(field);
   if (GetFocus() == control.Handle() && !control.TakesFocus()) SetFocus(options_.at(field));
+}
+
+// Real Windows checks an unchecked option that gets the focus other than by a click and reports
+// it clicked; the window moves the focus onto options itself (Tab, a field emptied, activation).
+// So a click counts only while the user acts on the option, and a check that came with the
+// focus is undone.
+LRESULT CALLBACK CalculatorWindow::OptionProcedure(HWND option, UINT message, WPARAM wparam,
+                                                   LPARAM lparam, UINT_PTR /*id*/,
+                                                   DWORD_PTR self_data) {
+  auto& self = *reinterpret_cast<CalculatorWindow*>(self_data);
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(option, &CalculatorWindow::OptionProcedure, kOptionSubclassId);
+  } else if (IsChoosingAction(message, wparam)) {
+    const HWND outer = std::exchange(self.option_acted_on_, option);
+    const LRESULT result = DefSubclassProc(option, message, wparam, lparam);
+    self.option_acted_on_ = outer;
+    return result;
+  } else if (message == WM_SETFOCUS) {
+    const LRESULT result = DefSubclassProc(option, message, wparam, lparam);
+    self.ShowChosenOption();
+    return result;
+  }
+  return DefSubclassProc(option, message, wparam, lparam);
+}
+
+void CalculatorWindow::ShowChosenOption() {
+  // Unchecked first: checking an automatic option may uncheck the others in turn.
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    const HWND option = options_.at(k);
+    if (k != checked_option_ && SendMessageW(option, BM_GETCHECK, 0, 0) != BST_UNCHECKED) {
+      SendMessageW(option, BM_SETCHECK, BST_UNCHECKED, 0);
+    }
+  }
+  if (checked_option_ != controller::MainWindow::kNoOption) {
+    const HWND chosen = options_.at(checked_option_);
+    if (SendMessageW(chosen, BM_GETCHECK, 0, 0) != BST_CHECKED) {
+      SendMessageW(chosen, BM_SETCHECK, BST_CHECKED, 0);
+    }
+  }
 }
 
 LRESULT CALLBACK CalculatorWindow::Procedure(HWND window, UINT message, WPARAM wparam,
@@ -360,6 +408,10 @@ void CalculatorWindow::OnCommand(HWND control, WORD notification) {
   if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED) return;
   const design::Control& layout = design::kControls[row];
   if (layout.kind == design::ControlKind::kOption) {
+    if (control != option_acted_on_) {  // checked by the focus arriving, not by the user
+      ShowChosenOption();
+      return;
+    }
     const auto index = static_cast<triangle::QuantityIndex>(layout.index);
     OnOptionChosen(index);
     // Chosen by the mouse or Space: ready for typing. The arrow keys keep the focus on the

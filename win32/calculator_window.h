@@ -59,6 +59,10 @@ class CalculatorWindow final : public platform::WindowView {
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK OptionProcedure(HWND option, UINT message, WPARAM wparam, LPARAM lparam,
+                                          UINT_PTR id, DWORD_PTR self);
+  // Shows checked_option_ as the one checked option, undoing any other check.
+  void ShowChosenOption();
   LRESULT Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   void CreateControls(HINSTANCE instance);
   static HFONT CreateDesignFont(UINT dpi);
@@ -97,6 +101,7 @@ class CalculatorWindow final : public platform::WindowView {
   std::array<HBRUSH, design::kControlCount> brushes_{};  // each row's design colour, if any
   bool quit_when_closed_ = false;
   bool moving_between_options_ = false;  // an arrow key, not a click, chooses the option
+  HWND option_acted_on_ = nullptr;       // the option the user is clicking or pressing Space on
   controller::MainWindow controller_;
 };
 

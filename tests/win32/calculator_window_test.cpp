@@ -515,5 +515,81 @@ TEST_F(CalculatorWindowTest, ClosingLeavesTheWindowItselfUntilItsLastMessage) {
   EXPECT_EQ(caption_length_seen, 60);
 }
 
+// Real Windows checks an unchecked automatic option that gets the focus other than by a click
+// and reports it clicked; Wine no longer does. These tests make the options do it, so that
+// the window is seen to choose nothing when it moves the focus itself.
+class FocusChoosesOnWindowsTest : public CalculatorWindowTest {
+ protected:
+  void SetUp() override {
+    CalculatorWindowTest::SetUp();
+    for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+      ASSERT_TRUE(SetWindowSubclass(window_->Option(k), &AsOnWindows, 9,
+                                    reinterpret_cast<DWORD_PTR>(window_.get())));
+    }
+  }
+  void Press(WPARAM key) {
+    MSG message = KeyDown(GetFocus(), key);
+    EXPECT_TRUE(window_->HandleKeyboardMessage(message));
+  }
+
+ private:
+  static LRESULT CALLBACK AsOnWindows(HWND option, UINT message, WPARAM wparam, LPARAM lparam,
+                                      UINT_PTR, DWORD_PTR window) {
+    const LRESULT result = DefSubclassProc(option, message, wparam, lparam);
+    if (message == WM_SETFOCUS && !IsChecked(option) && GetCapture() != option) {
+      const auto& calculator = *reinterpret_cast<const CalculatorWindow*>(window);
+      for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+        const HWND each = calculator.Option(k);
+        SendMessageW(each, BM_SETCHECK, each == option ? BST_CHECKED : BST_UNCHECKED, 0);
+      }
+      SendMessageW(GetParent(option), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(option), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(option));
+    }
+    return result;
+  }
+};
+
+std::vector<bool> Checks(const CalculatorWindow& window) {
+  std::vector<bool> checks;
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    checks.push_back(IsChecked(window.Option(k)));
+  }
+  return checks;
+}
+
+TEST_F(FocusChoosesOnWindowsTest, TabOntoAnOptionKeepsWhatWasTyped) {
+  Enter(triangle::kSide, L"12");
+  ASSERT_EQ(GetFocus(), window_->Field(triangle::kSide));
+  Press(VK_TAB);
+  ASSERT_EQ(GetFocus(), window_->Option(triangle::kPerimeter));
+  EXPECT_EQ(Field(triangle::kSide), L"12");
+  EXPECT_EQ(window_->SelectedOption(), triangle::kSide);
+  EXPECT_EQ(Checks(*window_),
+            std::vector<bool>({true, false, false, false, false, false, false, false}));
+  EXPECT_TRUE(IsReadOnly(window_->Field(triangle::kPerimeter)));
+  // Space and a click still choose.
+  SendMessageW(GetFocus(), WM_KEYDOWN, VK_SPACE, 0);
+  SendMessageW(GetFocus(), WM_KEYUP, VK_SPACE, 0);
+  EXPECT_EQ(window_->SelectedOption(), triangle::kPerimeter);
+  EXPECT_EQ(Field(triangle::kSide), L"");
+  Click(window_->Option(triangle::kMedian));
+  EXPECT_EQ(window_->SelectedOption(), triangle::kMedian);
+  EXPECT_FALSE(IsReadOnly(window_->Field(triangle::kMedian)));
+}
+
+TEST_F(FocusChoosesOnWindowsTest, EscapeWhileTypingLeavesNothingChosen) {
+  Enter(triangle::kSide, L"12");
+  Press(VK_ESCAPE);
+  EXPECT_EQ(GetFocus(), window_->Option(triangle::kSide)) << "from the emptied field";
+  EXPECT_EQ(Checks(*window_), std::vector<bool>(triangle::kQuantityCount, false));
+  EXPECT_TRUE(IsReadOnly(window_->Field(triangle::kSide)));
+  EXPECT_EQ(Field(triangle::kSide), L"");
+  // The arrow keys still choose.
+  Press(VK_DOWN);
+  EXPECT_EQ(window_->SelectedOption(), triangle::kPerimeter);
+  EXPECT_TRUE(IsChecked(window_->Option(triangle::kPerimeter)));
+  EXPECT_FALSE(IsReadOnly(window_->Field(triangle::kPerimeter)));
+}
+
 }  // namespace
 }  // namespace win32_ui
