@@ -62,6 +62,26 @@ ControlClass ClassFor(const design::Control& control) {
   return {L"STATIC", kChild, 0};
 }
 
+// The name screen readers give a field, if it has one.
+std::string_view AccessibleName(const design::Control& control) {
+  const auto index = static_cast<std::size_t>(control.index);
+  switch (control.kind) {
+    case design::ControlKind::kInfoField:
+      return design::texts::kInfoFieldNames.at(index);
+    case design::ControlKind::kQuantityField:
+      return design::texts::kMeasureNames.at(index);
+    default:
+      return {};
+  }
+}
+
+// Screen readers name an edit control after the static text just before it in z-order, shown
+// or not: a hidden one, created just before the field, carries its name.
+void CreateNameLabel(HWND parent, std::string_view name, HINSTANCE instance) {
+  CreateWindowExW(0, L"STATIC", Widen(name).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, parent,
+                  nullptr, instance, nullptr);
+}
+
 HICON LoadIconOfSize(HINSTANCE instance, int width_metric, int height_metric) {
   return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
                                        GetSystemMetrics(width_metric),
@@ -142,6 +162,9 @@ void CalculatorWindow::CreateControls(HINSTANCE instance) {
     // A multi-line field lays its text out again for each new font: it gets its text once it
     // has its font.
     const bool multi_line = control.kind == design::ControlKind::kInfoField;
+    if (const std::string_view name = AccessibleName(control); !name.empty()) {
+      CreateNameLabel(window_, name, instance);
+    }
     const HWND handle = CreateWindowExW(
         control_class.ex_style, control_class.name, multi_line ? L"" : text.c_str(),
         control_class.style, rect.left, rect.top, rect.width, rect.height, window_,

@@ -115,7 +115,14 @@ TEST_F(CalculatorWindowTest, EveryControlAtItsPlaceWithItsTextInTabOrder) {
   const LONG style = GetWindowLongW(window, GWL_STYLE);
   EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0) << "fixed size, not maximisable";
 
-  HWND next_in_order = GetWindow(window, GW_CHILD);
+  // Hidden name labels lie between the controls.
+  const auto shown_from = [](HWND control) {
+    while (control != nullptr && !IsWindowVisible(control)) {
+      control = GetWindow(control, GW_HWNDNEXT);
+    }
+    return control;
+  };
+  HWND next_in_order = shown_from(GetWindow(window, GW_CHILD));
   for (std::size_t row = 0; row < std::size(kDesign); ++row) {
     SCOPED_TRACE(row);
     const ExpectedControl& expected = kDesign[row];
@@ -133,7 +140,7 @@ TEST_F(CalculatorWindowTest, EveryControlAtItsPlaceWithItsTextInTabOrder) {
     }
     // Created in this order: the statement is drawn over the saying it overlaps.
     EXPECT_EQ(control, next_in_order);
-    next_in_order = GetWindow(next_in_order, GW_HWNDNEXT);
+    next_in_order = shown_from(GetWindow(next_in_order, GW_HWNDNEXT));
   }
 }
 
@@ -589,6 +596,34 @@ TEST_F(FocusChoosesOnWindowsTest, EscapeWhileTypingLeavesNothingChosen) {
   EXPECT_EQ(window_->SelectedOption(), triangle::kPerimeter);
   EXPECT_TRUE(IsChecked(window_->Option(triangle::kPerimeter)));
   EXPECT_FALSE(IsReadOnly(window_->Field(triangle::kPerimeter)));
+}
+
+// Screen readers name a field after the static text just before it in z-order, which may be
+// hidden: each field has one with its Bulgarian name.
+TEST_F(CalculatorWindowTest, EveryFieldIsNamedByTheLabelBeforeIt) {
+  const struct {
+    HWND field;
+    const wchar_t* name;
+  } expected[] = {
+      {window_->InfoField(0), L"Условие на задачата"},
+      {window_->InfoField(1), L"Мисъл"},
+      {window_->Field(triangle::kSide), L"страна"},
+      {window_->Field(triangle::kPerimeter), L"периметър"},
+      {window_->Field(triangle::kArea), L"лице"},
+      {window_->Field(triangle::kMedian), L"медиана"},
+      {window_->Field(triangle::kHeight), L"височина"},
+      {window_->Field(triangle::kBisector), L"ъглополовяща"},
+      {window_->Field(triangle::kCircumradius), L"радиус R на описаната окръжност"},
+      {window_->Field(triangle::kInradius), L"радиус r на вписаната окръжност"},
+  };
+  for (const auto& [field, name] : expected) {
+    SCOPED_TRACE(testing::PrintToString(name));
+    const HWND label = GetWindow(field, GW_HWNDPREV);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(ClassOf(label), L"Static");
+    EXPECT_EQ(TextOf(label), name);
+    EXPECT_FALSE(IsWindowVisible(label)) << "the window shows its own labels";
+  }
 }
 
 }  // namespace
