@@ -219,6 +219,8 @@ void CalculatorWindow::LayOut(UINT dpi) {
     SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
   }
   if (old_font != nullptr) DeleteObject(old_font);
+  // Which texts are cut may change with the font.
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) UpdateFieldTip(k);
   const SIZE outer = OuterSize(ClientSize(), kWindowStyle, 0, dpi);
   SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -265,6 +267,7 @@ std::string CalculatorWindow::FieldText(triangle::QuantityIndex field) const {
 
 void CalculatorWindow::SetFieldText(triangle::QuantityIndex field, std::string_view text) {
   fields_.at(field).SetText(Widen(text));
+  UpdateFieldTip(field);
   KeepFocusOnAControl(field);
 }
 
@@ -325,6 +328,47 @@ void CalculatorWindow::ShowChosenOption() {
   }
 }
 
+void CalculatorWindow::EnsureHoverTips() {
+  if (hover_tips_.IsCreated() || !hover_tips_.Create(window_, dpi_)) return;
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    hover_tips_.SetText(options_.at(k), Widen(std::string(design::texts::kOptionTooltipPrefix) +
+                                              std::string(design::texts::kSideFromMeasure.at(k))));
+    hover_tips_.SetText(fields_.at(k).Handle(), FieldHoverText(k));
+  }
+}
+
+std::wstring CalculatorWindow::FieldHoverText(triangle::QuantityIndex field) const {
+  const QuantityField& control = fields_.at(field);
+  std::wstring text = control.IsTextWiderThanField() ? control.Text() : std::wstring();
+  const std::wstring& explanation = explanations_.at(field);
+  if (!text.empty() && !explanation.empty()) text += L"\r\n";
+  return text + explanation;
+}
+
+void CalculatorWindow::UpdateFieldTip(triangle::QuantityIndex field) {
+  if (!hover_tips_.IsCreated()) {
+    // Made now only if there is something to show.
+    if (FieldHoverText(field).empty()) return;
+    EnsureHoverTips();
+    return;
+  }
+  hover_tips_.SetText(fields_.at(field).Handle(), FieldHoverText(field));
+}
+
+// The calculation's own values at full precision, so the tip shows what the four decimals
+// round.
+void CalculatorWindow::SetExplanations() {
+  const auto& calculation = controller_.LastCalculation();
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    explanations_.at(k) =
+        calculation && k != calculation->given
+            ? WithWindowsLineBreaks(Widen(design::ResultExplanation(
+                  k, calculation->given, calculation->values.at(k), controller_.Format())))
+            : std::wstring();
+    UpdateFieldTip(k);
+  }
+}
+
 LRESULT CALLBACK CalculatorWindow::Procedure(HWND window, UINT message, WPARAM wparam,
                                              LPARAM lparam) {
   if (message == WM_NCCREATE) {
@@ -359,6 +403,10 @@ LRESULT CalculatorWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARA
                         font_);
       return TRUE;
     }
+    case WM_SETCURSOR:
+      // The mouse is over the window: its tooltips must be ready.
+      EnsureHoverTips();
+      break;
     case WM_COMMAND:
       if (lparam != 0) OnCommand(reinterpret_cast<HWND>(lparam), HIWORD(wparam));
       return 0;
@@ -428,8 +476,12 @@ LRESULT CalculatorWindow::ControlColour(UINT message, WPARAM wparam, LPARAM lpar
 void CalculatorWindow::OnCommand(HWND control, WORD notification) {
   const std::size_t row = RowOf(control);
   if (row >= design::kControls.size()) return;
-  if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED) return;
   const design::Control& layout = design::kControls[row];
+  if (notification == EN_CHANGE && layout.kind == design::ControlKind::kQuantityField) {
+    UpdateFieldTip(static_cast<triangle::QuantityIndex>(layout.index));  // typed or pasted
+    return;
+  }
+  if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED) return;
   if (layout.kind == design::ControlKind::kOption) {
     if (control != option_acted_on_) {  // checked by the focus arriving, not by the user
       ShowChosenOption();
@@ -451,6 +503,7 @@ void CalculatorWindow::OnOptionChosen(triangle::QuantityIndex index) {
   if (checked_option_ == index) return;
   checked_option_ = index;
   controller_.OnOptionClick(index);
+  SetExplanations();  // none: the fields no longer show a calculation
 }
 
 // The event boundary: a failed calculation is reported here and the window stays as the
@@ -458,7 +511,9 @@ void CalculatorWindow::OnOptionChosen(triangle::QuantityIndex index) {
 void CalculatorWindow::OnCommandClicked(int index) {
   try {
     controller_.OnCommandClick(static_cast<std::int16_t>(index));
+    SetExplanations();
   } catch (const std::exception& failure) {
+    SetExplanations();  // none
     ReportFailure(design::FailureMessage(failure));
   }
 }

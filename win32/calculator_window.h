@@ -11,6 +11,7 @@
 #include "platform/window_view.h"
 #include "triangle/number_format.h"
 #include "win32/field_hint.h"
+#include "win32/hover_tips.h"
 #include "win32/quantity_field.h"
 
 namespace win32_ui {
@@ -50,6 +51,8 @@ class CalculatorWindow final : public platform::WindowView {
   // The tooltip control that says why a field refused an edit; null until one did.
   HWND RefusalTip() const { return refusal_hint_.Tip(); }
   std::int16_t SelectedOption() const { return controller_.SelectedOption(); }
+  // The tooltip control of the controls' hover texts; null until first needed.
+  HWND HoverTipControl() const { return hover_tips_.Handle(); }
 
   void ClearOption(triangle::QuantityIndex option) override;
   std::string FieldText(triangle::QuantityIndex field) const override;
@@ -84,11 +87,20 @@ class CalculatorWindow final : public platform::WindowView {
   bool IsTabStop(std::size_t row) const;
   // A focused field that emptied and became read-only hands the focus to its option.
   void KeepFocusOnAControl(triangle::QuantityIndex field);
+  // Makes the hover tooltips with their texts if they are not there yet.
+  void EnsureHoverTips();
+  // A field's hover text: its whole text if it is cut, and how it was calculated.
+  std::wstring FieldHoverText(triangle::QuantityIndex field) const;
+  void UpdateFieldTip(triangle::QuantityIndex field);
+  // Each result's formula and full value from the last calculation, or none.
+  void SetExplanations();
 
   HWND window_ = nullptr;
   std::array<HWND, design::kControlCount> controls_{};
   std::array<HWND, triangle::kQuantityCount> options_{};
   FieldHint refusal_hint_;  // before the fields, which show their refusals through it
+  HoverTips hover_tips_;
+  std::array<std::wstring, triangle::kQuantityCount> explanations_;  // in the fields' tips
   std::array<QuantityField, triangle::kQuantityCount> fields_;
   std::array<HWND, 2> buttons_{};
   std::array<HWND, 2> info_fields_{};

@@ -68,6 +68,22 @@ void QuantityField::SetLengthLimit(int limit) {
 
 bool QuantityField::TakesFocus() const { return IsEditable() || GetWindowTextLengthW(edit_) > 0; }
 
+bool QuantityField::IsTextWiderThanField() const {
+  const std::wstring text = Text();
+  if (text.empty()) return false;
+  RECT shown{};
+  SendMessageW(edit_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&shown));
+  const HDC dc = GetDC(edit_);
+  if (dc == nullptr) return false;
+  const HGDIOBJ old_font =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(edit_, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old_font);
+  ReleaseDC(edit_, dc);
+  return size.cx > shown.right - shown.left;
+}
+
 void QuantityField::ShowFromStart() {
   SendMessageW(edit_, EM_SETSEL, 0, 0);
   SendMessageW(edit_, EM_SCROLLCARET, 0, 0);

@@ -36,6 +36,8 @@ class QuantityField {
   void SetLengthLimit(int limit);
   // Whether Tab and clicks may bring the focus here: editable, or holding a text to select.
   bool TakesFocus() const;
+  // Whether the text is wider than the field shows, so that part of it is out of sight.
+  bool IsTextWiderThanField() const;
 
  private:
   static LRESULT CALLBACK Procedure(HWND edit, UINT message, WPARAM wparam, LPARAM lparam,

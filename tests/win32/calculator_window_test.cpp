@@ -626,5 +626,53 @@ TEST_F(CalculatorWindowTest, EveryFieldIsNamedByTheLabelBeforeIt) {
   }
 }
 
+// What resting the mouse on a control shows, read from the window's tooltip control.
+std::wstring HoverText(const CalculatorWindow& window, HWND control) {
+  const HWND tips = window.HoverTipControl();
+  if (tips == nullptr) return L"(no tooltip control)";
+  std::wstring text(4096, L'\0');
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = window.Handle();
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = text.data();
+  SendMessageW(tips, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+  text.resize(wcslen(text.c_str()));
+  return text;
+}
+
+// Each result says how it was calculated, at full precision; a text cut by its field is shown
+// whole; the options say how the side follows from them.
+TEST_F(CalculatorWindowTest, HoverTextsExplainResultsAndShowCutTextsWhole) {
+  Enter(triangle::kSide, L"3");
+  Click(window_->CommandButton(0));
+  const struct {
+    triangle::QuantityIndex field;
+    const wchar_t* text;
+  } after_side_3[] = {
+      {triangle::kSide, L""},
+      {triangle::kPerimeter, L"P = 3·a\r\n= 9"},
+      {triangle::kHeight, L"h = a·√3/2\r\n= 2.598076211353316"},
+      {triangle::kCircumradius, L"R = a/√3\r\n= 1.7320508075688774"},
+  };
+  for (const auto& [field, text] : after_side_3) {
+    SCOPED_TRACE(field);
+    EXPECT_EQ(HoverText(*window_, window_->Field(field)), text);
+  }
+  EXPECT_EQ(HoverText(*window_, window_->Option(triangle::kArea)),
+            L"Страната от тази величина: a = √(4·S/√3)");
+
+  Click(window_->Option(triangle::kPerimeter));
+  Enter(triangle::kSide, L"1234567.5");
+  Click(window_->CommandButton(0));
+  const std::wstring area = L"659,979,302,597.1785";
+  ASSERT_EQ(Field(triangle::kArea), area);
+  EXPECT_EQ(HoverText(*window_, window_->Field(triangle::kArea)),
+            area + L"\r\nS = a·√3·a/4\r\n= 659979302597.1785");
+  // Choosing a measure ends the calculation the fields showed: the cut text stays whole.
+  Click(window_->Option(triangle::kHeight));
+  EXPECT_EQ(HoverText(*window_, window_->Field(triangle::kArea)), area);
+}
+
 }  // namespace
 }  // namespace win32_ui
