@@ -10,10 +10,6 @@ source "$here/xvfb.sh"
 start_xvfb
 start_in_background "$program"
 window=$(wait_for_window)
-click_at "$window" 24 116    # the area option; its field takes the focus
-xdotool type --delay 20 "12"
-click_at "$window" 320 152   # Изчисли
-xdotool mousemove --window "$window" 5 5  # away from the buttons
-sleep 0.5
+calculate_the_area_of_12 "$window"
 xwd -silent -id "$window" -out "$workdir/window.xwd"
 /usr/bin/python3 "$here/screen_colours.py" "$workdir/window.xwd"

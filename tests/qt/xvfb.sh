@@ -56,3 +56,13 @@ wait_for_window() {
 click_at() {
   xdotool mousemove --window "$1" "$2" "$3" click 1
 }
+
+# The road of one calculation in the window at its design size: choose the area, type 12,
+# press Изчисли, and move the pointer off the buttons so that none is drawn hovered.
+calculate_the_area_of_12() {
+  click_at "$1" 24 116    # the area option; its field takes the focus
+  xdotool type --delay 20 "12"
+  click_at "$1" 320 152   # Изчисли
+  xdotool mousemove --window "$1" 5 5
+  sleep 0.5
+}

@@ -69,11 +69,7 @@ PLACES
 
 # After a calculation (the area, 12), the results are read-only yet readable: their text stands
 # out from its ground by at least 4.5:1, and the buttons keep their solid colours.
-click_at "$window" 24 116    # the area option; its field takes the focus
-xdotool type --delay 20 "12"
-click_at "$window" 320 152   # Изчисли
-xdotool mousemove --window "$window" 5 5  # away from the buttons
-sleep 0.5
+calculate_the_area_of_12 "$window"
 xwd -silent -id "$window" -out "${screenshot%.xwd}-results.xwd"
 /usr/bin/python3 "$here/../qt/screen_colours.py" "${screenshot%.xwd}-results.xwd" ||
   fail "the results or buttons after a calculation"
