@@ -199,40 +199,76 @@ std::optional<double> ReadWholeDecimal(std::string_view text, const NumberFormat
   return value;
 }
 
-// The longest leading number by the plain rules; 0 when the text begins with none.
-double ReadLeadingNumber(std::string_view rest) {
+// The longest leading number by the plain rules, and how many characters made it: none, and
+// the value +0, when the text begins with no number (a lone sign included).
+struct LeadingNumber {
+  double value = 0;
+  std::size_t length = 0;
+};
+
+LeadingNumber ReadLeadingNumber(std::string_view text) {
+  std::string_view rest = text;
   bool negative = false;
   if (!rest.empty() && (rest[0] == '-' || rest[0] == '+')) {
     negative = rest[0] == '-';
     rest.remove_prefix(1);
   }
   double value = 0;
+  std::size_t digits = 0;  // how many characters after the sign and any prefix made the number
   if (rest.size() >= 2 && rest[0] == '&' && (rest[1] | 0x20) == 'h') {
     rest.remove_prefix(2);
-    value = ReadRadixInteger(TakeWhile<IsHexDigit>(rest), 4);
+    const std::string_view run = TakeWhile<IsHexDigit>(rest);
+    value = ReadRadixInteger(run, 4);
+    digits = run.size();
   } else if (rest.size() >= 2 && rest[0] == '&' && (rest[1] | 0x20) == 'o') {
     rest.remove_prefix(2);
-    value = ReadRadixInteger(TakeWhile<IsOctalDigit>(rest), 3);
+    const std::string_view run = TakeWhile<IsOctalDigit>(rest);
+    value = ReadRadixInteger(run, 3);
+    digits = run.size();
   } else if (!rest.empty() && (IsDigit(rest[0]) || rest[0] == '.')) {
     // fast_float stops where the plain rules do: at a second point, or at an E without
-    // digits. Without a digit (".") it reads nothing, and the value stays 0.
-    fast_float::from_chars(rest.data(), rest.data() + rest.size(), value);
+    // digits. Without a digit (".") it reads nothing.
+    const auto result = fast_float::from_chars(rest.data(), rest.data() + rest.size(), value);
     if (std::isinf(value)) throw OverflowError();
+    digits = static_cast<std::size_t>(result.ptr - rest.data());
+    rest.remove_prefix(digits);
   }
-  return negative ? -value : value;
+  if (digits == 0) return {};  // "-" is no negative number: it reads as +0
+  return {negative ? -value : value, text.size() - rest.size()};
+}
+
+// Where the `length`-th character that is not a blank ends in `text`.
+std::size_t EndOfNonBlanks(std::string_view text, std::size_t length) {
+  std::size_t end = 0;
+  for (; length > 0; ++end) {
+    if (!IsBlank(text[end])) --length;
+  }
+  return end;
 }
 
 }  // namespace
 
 double ParseNumber(std::string_view text, const NumberFormat& format) {
+  return ReadNumber(text, format).value;
+}
+
+NumberReading ReadNumber(std::string_view text, const NumberFormat& format) {
   std::string without_blanks;
+  std::string_view compact = text;
   if (std::any_of(text.begin(), text.end(), IsBlank)) {
     without_blanks = WithoutBlanks(text);
-    text = without_blanks;
+    compact = without_blanks;
   }
-  if (const auto value = ReadWholeDecimal(text, format)) return *value;
-  if (const auto value = ReadInSettingsFormat(text, format)) return *value;
-  return ReadLeadingNumber(text);
+  using enum NumberReading::Extent;
+  std::optional<double> whole = ReadWholeDecimal(compact, format);
+  if (!whole) whole = ReadInSettingsFormat(compact, format);
+  if (whole) return {*whole, kWholeText, text, {}};
+
+  const LeadingNumber number = ReadLeadingNumber(compact);
+  if (number.length == 0) return {number.value, kNoNumber, {}, text};
+  const std::size_t end = EndOfNonBlanks(text, number.length);
+  const NumberReading::Extent extent = number.length == compact.size() ? kWholeText : kLeadingPart;
+  return {number.value, extent, text.substr(0, end), text.substr(end)};
 }
 
 }  // namespace triangle

@@ -24,4 +24,24 @@ namespace triangle {
 // subnormal. Throws OverflowError when the magnitude is beyond the double range.
 double ParseNumber(std::string_view text, const NumberFormat& format);
 
+// What ParseNumber reads in a text, and how much of the text made the number, so that a
+// reading that differs from what was typed ("7,5" read as 7) need not pass without a word.
+struct NumberReading {
+  enum class Extent {
+    kWholeText,    // every character but blanks is part of the number
+    kLeadingPart,  // a number was read and characters other than blanks were left unread
+    kNoNumber,     // the text holds no number (or nothing at all) and reads as 0
+  };
+  double value = 0;  // exactly ParseNumber's
+  Extent extent = Extent::kNoNumber;
+  // The text as given, split where the reading stopped: `read` ends with the number's last
+  // character, `unread` is the rest (blanks included). A text with no number is all unread.
+  std::string_view read;
+  std::string_view unread;
+};
+
+// Reads by exactly ParseNumber's rules (ParseNumber is this reading's value). The views point
+// into `text`.
+NumberReading ReadNumber(std::string_view text, const NumberFormat& format);
+
 }  // namespace triangle
