@@ -21,6 +21,7 @@ class NoOpWindow final : public platform::WindowView {
   }
   void SetFieldEnabled(triangle::QuantityIndex, bool) override {}
   void SetFieldMaxLength(triangle::QuantityIndex, int) override {}
+  void ShowReadingNotice(triangle::QuantityIndex, const ReadingNotice&) override {}
 };
 
 void BM_CalculateThroughController(benchmark::State& state) {

@@ -1,5 +1,6 @@
 #include "controller/main_window.h"
 
+#include <string>
 #include <utility>
 
 #include "triangle/format_result.h"
@@ -37,17 +38,17 @@ void MainWindow::OnCommandClick(std::int16_t index) {
 }
 
 // The steps run in this order so that a failure leaves a predictable window: every field
-// disabled and unlimited, the fields before the failing one written, the rest empty.
+// disabled with the lifted length limit, the fields before the failing one written, the rest empty.
 void MainWindow::Calculate() {
   last_calculation_.reset();
   for (QuantityIndex k = 0; k < kQuantityCount; ++k) {
-    view_.SetFieldMaxLength(k, WindowView::kNoLengthLimit);
+    view_.SetFieldMaxLength(k, kLiftedMaxLength);
     view_.SetFieldEnabled(k, false);
   }
   Calculation calculation{.given = selected_option_, .values = {}};
   QuantityIndex next = 0;  // the first field this calculation has not written yet
   try {
-    const double given = triangle::ParseNumber(view_.FieldText(selected_option_), format_);
+    const double given = ReadGivenMeasure();
     const double side = triangle::SideFromInput(selected_option_, given);
     calculation.values[static_cast<std::size_t>(selected_option_)] = given;
     for (; next < kQuantityCount; ++next) {
@@ -63,6 +64,25 @@ void MainWindow::Calculate() {
     throw;
   }
   last_calculation_ = calculation;
+}
+
+double MainWindow::ReadGivenMeasure() {
+  const std::string text = view_.FieldText(selected_option_);
+  const triangle::NumberReading reading = triangle::ReadNumber(text, format_);
+  using enum triangle::NumberReading::Extent;
+  using Reason = WindowView::ReadingNotice::Reason;
+  if (reading.extent != kWholeText) {
+    const bool empty = reading.extent == kNoNumber &&
+                       reading.unread.find_first_not_of(" \t\n") == std::string_view::npos;
+    const Reason reason = reading.extent == kLeadingPart ? Reason::kTextLeftUnread
+                          : empty                        ? Reason::kEmptyField
+                                                         : Reason::kNoNumber;
+    view_.ShowReadingNotice(selected_option_,
+                            {.reason = reason,
+                             .value_text = triangle::FormatResult(reading.value, format_),
+                             .unread_text = std::string(reading.unread)});
+  }
+  return reading.value;
 }
 
 void MainWindow::ClearAll() {

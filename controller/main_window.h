@@ -24,6 +24,10 @@ class MainWindow {
   static constexpr std::int16_t kClearButton = 1;
   // The length limit of an empty field, which keeps typed values far from overflow.
   static constexpr int kInitialMaxLength = 4;
+  // The length limit once a calculation has lifted the initial one: far above any number a
+  // user can mean and above the longest result the fields show (about 420 characters near
+  // the largest double, grouped), yet short enough that no paste can keep the window busy.
+  static constexpr int kLiftedMaxLength = 1024;
 
   // `view` must outlive this object. `format` is how numbers are read and written.
   MainWindow(platform::WindowView& view, triangle::NumberFormat format);
@@ -50,6 +54,8 @@ class MainWindow {
 
  private:
   void Calculate();
+  // Reads the chosen field's text, and tells the window when the number is not the whole text.
+  double ReadGivenMeasure();
   void ClearAll();
 
   platform::WindowView& view_;

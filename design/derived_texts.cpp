@@ -13,6 +13,32 @@ std::string_view WithoutBlanksAround(std::string_view text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// At most this many characters of what was not read are quoted: enough to recognise it.
+constexpr std::size_t kQuotedCharacters = 24;
+
+// The first `count` characters of UTF-8 `text` (a character is a lead byte and its
+// continuation bytes), with "…" when the text goes on.
+std::string FirstCharacters(std::string_view text, std::size_t count) {
+  std::size_t end = 0;
+  for (std::size_t seen = 0; end < text.size(); ++end) {
+    const bool starts_character = (static_cast<unsigned char>(text[end]) & 0xC0) != 0x80;
+    if (starts_character && seen++ == count) return std::string(text.substr(0, end)) + "…";
+  }
+  return std::string(text);
+}
+
+std::string_view WithoutTypedBlanks(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t\n");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t\n") - first + 1);
+}
+
+std::string DecimalSignName(const std::string& separator) {
+  if (separator == ".") return std::string(texts::kFullStopName);
+  if (separator == ",") return std::string(texts::kCommaName);
+  return "„" + separator + "“";
+}
+
 }  // namespace
 
 std::string ResultExplanation(triangle::QuantityIndex field, triangle::QuantityIndex given,
@@ -36,6 +62,30 @@ std::string MeasuresAsText(const std::array<std::string, triangle::kQuantityCoun
 std::string LengthLimitHint(int limit) {
   return std::string(texts::kLengthLimitHintBefore) + std::to_string(limit) +
          std::string(texts::kLengthLimitHintAfter);
+}
+
+std::string ReadingNoticeText(triangle::QuantityIndex field,
+                              const platform::WindowView::ReadingNotice& notice,
+                              const triangle::NumberFormat& format) {
+  using Reason = platform::WindowView::ReadingNotice::Reason;
+  std::string text(texts::kReadingNoticeField);
+  text += WithoutBlanksAround(texts::kOptionCaptions.at(field));
+  if (notice.reason == Reason::kEmptyField) {
+    return text.append(texts::kReadingNoticeEmptyBefore).append(notice.value_text) + '.';
+  }
+  text.append(texts::kReadingNoticeReadAs).append(notice.value_text);
+  const std::string quoted =
+      FirstCharacters(WithoutTypedBlanks(notice.unread_text), kQuotedCharacters);
+  if (notice.reason == Reason::kTextLeftUnread) {
+    text.append(texts::kReadingNoticeUnreadBefore).append(quoted);
+    text.append(texts::kReadingNoticeUnreadAfter);
+  } else {
+    text.append(texts::kReadingNoticeNoNumberBefore).append(quoted);
+    text.append(texts::kReadingNoticeNoNumberAfter);
+  }
+  return text.append(texts::kReadingNoticeDecimalSign)
+             .append(DecimalSignName(format.decimal_separator)) +
+         '.';
 }
 
 std::string FailureMessage(const std::exception& failure) {

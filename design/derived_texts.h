@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/window_view.h"
 #include "triangle/number_format.h"
 #include "triangle/quantity_index.h"
 
@@ -23,6 +24,11 @@ std::string MeasuresAsText(const std::array<std::string, triangle::kQuantityCoun
 
 // What a field says when it refuses an edit that would not fit in `limit` characters.
 std::string LengthLimitHint(int limit);
+
+// What the user is told at `field` when a calculation read its text as `notice` says.
+std::string ReadingNoticeText(triangle::QuantityIndex field,
+                              const platform::WindowView::ReadingNotice& notice,
+                              const triangle::NumberFormat& format);
 
 // What the user is told when a calculation fails with `failure`.
 std::string FailureMessage(const std::exception& failure);

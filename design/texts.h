@@ -62,6 +62,23 @@ inline constexpr std::string_view kUnexpectedFailureMessage =
 inline constexpr std::string_view kLengthLimitHintBefore = "Полето побира най-много ";
 inline constexpr std::string_view kLengthLimitHintAfter = " знака: въведеното не е прието.";
 
+// Shown at the chosen field when a calculation read a number that is not its whole text:
+// `Полето „периметър“ е прочетено като 7.0000: „,5“ не е част от числото.` and the sentence
+// that names the decimal sign of the user's settings. Quotes are Bulgarian („…“).
+inline constexpr std::string_view kReadingNoticeField = "Полето „";
+inline constexpr std::string_view kReadingNoticeReadAs = "“ е прочетено като ";
+inline constexpr std::string_view kReadingNoticeUnreadBefore = ": „";
+inline constexpr std::string_view kReadingNoticeUnreadAfter = "“ не е част от числото.";
+inline constexpr std::string_view kReadingNoticeNoNumberBefore = ": в „";
+inline constexpr std::string_view kReadingNoticeNoNumberAfter = "“ няма число.";
+inline constexpr std::string_view kReadingNoticeEmptyBefore = "“ е празно и е прочетено като ";
+inline constexpr std::string_view kReadingNoticeDecimalSign =
+    " Десетичният знак при текущите настройки е ";
+// What screen readers call the notice itself.
+inline constexpr std::string_view kReadingNoticeName = "Как е прочетено числото";
+inline constexpr std::string_view kFullStopName = "точката (.)";
+inline constexpr std::string_view kCommaName = "запетаята (,)";
+
 // Written to the error stream when no graphical display can be opened.
 inline constexpr std::string_view kNoDisplayMessage =
     "Програмата се нуждае от графичен дисплей (X11 или Wayland), а такъв не може да бъде "

@@ -58,4 +58,11 @@ const std::array<Control, kControlCount> kControls = {{
     {kCommandButton, 1, {5280, 2760, 1815, 495}, kRed, texts::kClearCaption},
 }};
 
+TwipRect ReadingNoticeArea() {
+  for (const Control& control : kControls) {
+    if (control.kind == ControlKind::kInfoField && control.index == 0) return control.rect;
+  }
+  return kClientArea;  // unreachable: the statement is a control of the design
+}
+
 }  // namespace design

@@ -49,6 +49,11 @@ extern const std::array<Control, kControlCount> kControls;
 inline constexpr TwipRect kClientArea{0, 0, 7470, 5460};
 inline constexpr Rgb kWindowBackground{192, 192, 255};
 
+// Where a notice about how a field was read is shown: over the top of the statement, which it
+// may cover for a while, never over a result or a button. As wide as the statement, as high
+// as its wrapped text.
+TwipRect ReadingNoticeArea();
+
 // Used by the window and every control.
 struct Font {
   std::string_view family;

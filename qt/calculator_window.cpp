@@ -82,6 +82,7 @@ void CalculatorWindow::BuildControls() {
     }
   }
   info_fields_[0]->raise();  // of the two overlapping fields, the statement stays readable
+  reading_notice_ = new FieldNotice(this);  // above both when it shows
   AddShortcuts();
 
   // Reported only when an option becomes the chosen one: clicking the chosen option again
@@ -120,6 +121,7 @@ QWidget* CalculatorWindow::CreateControl(const design::Control& layout) {
     case design::ControlKind::kQuantityField: {
       auto* field = new QuantityField(this);
       field->SetLengthLimit(controller::MainWindow::kInitialMaxLength);
+      connect(field, &QLineEdit::textEdited, this, [this] { reading_notice_->Hide(); });
       field->setAccessibleName(ToQString(design::texts::kMeasureNames.at(layout.index)));
       return fields_.at(layout.index) = field;
     }
@@ -165,8 +167,15 @@ void CalculatorWindow::SetFieldMaxLength(triangle::QuantityIndex field, int max_
                                                                  : max_length);
 }
 
+void CalculatorWindow::ShowReadingNotice(triangle::QuantityIndex field,
+                                         const ReadingNotice& notice) {
+  reading_notice_->Show(fields_.at(field),
+                        ToQString(design::ReadingNoticeText(field, notice, controller_.Format())));
+}
+
 void CalculatorWindow::OnOptionChosen(int index) {
   ClearResultTooltips();  // the fields are about to change
+  reading_notice_->Hide();
   controller_.OnOptionClick(static_cast<std::int16_t>(index));
 }
 
@@ -180,6 +189,7 @@ void CalculatorWindow::OnOptionClicked(int index) {
 // controller left it, so the user can correct the value and go on.
 void CalculatorWindow::OnCommandClicked(int index) {
   ClearResultTooltips();
+  reading_notice_->Hide();  // a calculation tells anew how it read the field
   try {
     controller_.OnCommandClick(static_cast<std::int16_t>(index));
     KeepFocusOnAControl();

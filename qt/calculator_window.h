@@ -7,6 +7,7 @@
 #include "design/window_design.h"
 #include "platform/window_view.h"
 #include "qt/colour_button.h"
+#include "qt/field_notice.h"
 #include "qt/option_button.h"
 #include "qt/quantity_field.h"
 #include "triangle/number_format.h"
@@ -35,12 +36,15 @@ class CalculatorWindow final : public QWidget, public platform::WindowView {
   void SetFieldText(triangle::QuantityIndex field, std::string_view text) override;
   void SetFieldEnabled(triangle::QuantityIndex field, bool enabled) override;
   void SetFieldMaxLength(triangle::QuantityIndex field, int max_length) override;
+  void ShowReadingNotice(triangle::QuantityIndex field, const ReadingNotice& notice) override;
 
   QRadioButton* Option(triangle::QuantityIndex index) const { return options_.at(index); }
   QuantityField* Field(triangle::QuantityIndex index) const { return fields_.at(index); }
   QPushButton* CommandButton(int index) const { return buttons_.at(index); }
   QPlainTextEdit* InfoField(int index) const { return info_fields_.at(index); }
   QLabel* TitleLabel() const { return label_; }
+  // The notice about how a field was read; hidden while there is none.
+  QLabel* ReadingNoticeLabel() const { return reading_notice_; }
   std::int16_t SelectedOption() const { return controller_.SelectedOption(); }
 
  protected:
@@ -68,6 +72,7 @@ class CalculatorWindow final : public QWidget, public platform::WindowView {
   std::array<OptionButton*, triangle::kQuantityCount> options_{};
   std::array<QuantityField*, triangle::kQuantityCount> fields_{};
   std::array<ColourButton*, 2> buttons_{};
+  FieldNotice* reading_notice_ = nullptr;
   bool moving_between_options_ = false;  // an arrow key is choosing the next option
   QButtonGroup* option_group_ = nullptr;
   QButtonGroup* command_group_ = nullptr;

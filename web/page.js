@@ -14,6 +14,17 @@
   const announcement = byId('announcement');
 
   const lengthHint = byId('length-hint');
+  const readingNotice = byId('reading-notice');
+  let noticeField = null;  // the field whose description the notice is
+  let noticeToAnnounce = '';
+
+  // Until the next edit, choice or button: a pupil reads it at a pupil's pace.
+  function hideReadingNotice() {
+    readingNotice.hidden = true;
+    noticeField?.removeAttribute('aria-describedby');
+    noticeField = null;
+    noticeToAnnounce = '';
+  }
 
   // A disabled field is read-only: it keeps its text readable and selectable, and is a stop
   // for Tab once it shows something.
@@ -45,6 +56,18 @@
       if (title) fields[field].title = title;
       else fields[field].removeAttribute('title');
     },
+    showReadingNotice: (field, text) => {
+      hideReadingNotice();
+      readingNotice.textContent = text;
+      const statement = byId('info-0').getBoundingClientRect();
+      readingNotice.style.left = `${statement.left + scrollX}px`;
+      readingNotice.style.top = `${statement.top + scrollY}px`;
+      readingNotice.style.width = `${statement.width}px`;
+      readingNotice.hidden = false;
+      noticeField = fields[field];
+      noticeField.setAttribute('aria-describedby', 'reading-notice');
+      noticeToAnnounce = text;
+    },
     reportFailure: (message) => {
       byId('failure-message').textContent = message;
       failure.showModal();
@@ -52,7 +75,9 @@
     showCalculation: (given, text) => {
       figure.setAttribute('class', given < 0 ? 'figure' : `figure given-${given}`);
       measures.forEach((k) => { values[k].textContent = fields[k].value; });
-      announcement.textContent = text;
+      // A notice is heard first: it says what the results were calculated from.
+      announcement.textContent = noticeToAnnounce ? `${noticeToAnnounce}\n${text}` : text;
+      noticeToAnnounce = '';
     },
   };
 
@@ -122,6 +147,7 @@
         showLengthHint(field, limit());
       } else if (field.value !== before.text) {
         lengthHint.hidden = true;
+        hideReadingNotice();
       }
       before = snapshot(field);
     };
@@ -147,9 +173,12 @@
     // choosing the chosen option again keeps what was typed.
     fields.forEach(refuseLongEdits);
     radios.forEach((radio, k) => radio.addEventListener('change', () => {
-      if (radio.checked) module._calculator_option_click(k);
+      if (!radio.checked) return;
+      hideReadingNotice();
+      module._calculator_option_click(k);
     }));
     commands.forEach((button, k) => button.addEventListener('click', () => {
+      hideReadingNotice();  // a calculation tells anew how it read the field
       module._calculator_command_click(k);
     }));
     // As on the desktop, from every control: Enter calculates (a focused button answers it

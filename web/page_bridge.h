@@ -11,6 +11,8 @@ void page_set_field_enabled(int field, int enabled);
 void page_set_field_max_length(int field, int max_length);  // 0: no limit
 void page_set_field_title(int field, const char* text, int length);
 void page_report_failure(const char* message, int length);
+// The notice about how `field` was read, until the next edit, choice or button.
+void page_show_reading_notice(int field, const char* text, int length);
 // After every click: the measure the fields show a calculation from (-1: none) and what a
 // screen reader should announce.
 void page_show_calculation(int given, const char* announcement, int length);

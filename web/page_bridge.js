@@ -21,6 +21,9 @@ mergeInto(LibraryManager.library, {
   page_set_field_title: function(field, text, length) {
     Module.page.setFieldTitle(field, UTF8ToString(text, length));
   },
+  page_show_reading_notice: function(field, text, length) {
+    Module.page.showReadingNotice(field, UTF8ToString(text, length));
+  },
   page_report_failure: function(message, length) {
     Module.page.reportFailure(UTF8ToString(message, length));
   },

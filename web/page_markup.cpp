@@ -201,6 +201,12 @@ std::string LengthHintMarkup() {
          EscapeHtml(texts::kLengthLimitHintAfter) + "</p>\n";
 }
 
+// Filled and placed by the page when a calculation read a field otherwise than as a whole.
+std::string ReadingNoticeMarkup() {
+  return "<p id=\"reading-notice\" class=\"length-hint reading-notice\"" +
+         Attribute("aria-label", texts::kReadingNoticeName) + " hidden></p>\n";
+}
+
 std::string Manifest() {
   const std::string colour = HexColour(design::kWindowBackground);
   const std::string_view name = ProgramName();

@@ -22,6 +22,7 @@ std::string WindowMarkup(const StartState& state);
 std::string WindowCss();
 // Shown at a quantity field that refused an edit; page.js puts the field's limit in it.
 std::string LengthHintMarkup();
+std::string ReadingNoticeMarkup();
 // The web app manifest: the program's Bulgarian name, its icons and the window's colour.
 std::string Manifest();
 // The live figure beside the window; page.js fills in its values.

@@ -34,6 +34,7 @@ class StartState final : public platform::WindowView {
   void SetFieldMaxLength(triangle::QuantityIndex index, int max_length) override {
     fields_.at(index).max_length = max_length;
   }
+  void ShowReadingNotice(triangle::QuantityIndex, const ReadingNotice&) override {}
 
  private:
   std::array<Field, triangle::kQuantityCount> fields_{};

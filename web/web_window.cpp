@@ -68,6 +68,11 @@ void WebWindow::SetFieldMaxLength(triangle::QuantityIndex field, int max_length)
   page_set_field_max_length(field, max_length);
 }
 
+void WebWindow::ShowReadingNotice(triangle::QuantityIndex field, const ReadingNotice& notice) {
+  const std::string text = design::ReadingNoticeText(field, notice, controller_.Format());
+  page_show_reading_notice(field, text.data(), Length(text));
+}
+
 // The results' titles, the figure and the announcement follow what the fields show.
 void WebWindow::ShowCalculation() {
   const auto& calculation = controller_.LastCalculation();

@@ -25,6 +25,7 @@ class WebWindow final : public platform::WindowView {
   void SetFieldText(triangle::QuantityIndex field, std::string_view text) override;
   void SetFieldEnabled(triangle::QuantityIndex field, bool enabled) override;
   void SetFieldMaxLength(triangle::QuantityIndex field, int max_length) override;
+  void ShowReadingNotice(triangle::QuantityIndex field, const ReadingNotice& notice) override;
 
  private:
   void ShowCalculation();

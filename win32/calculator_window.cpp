@@ -219,6 +219,7 @@ void CalculatorWindow::LayOut(UINT dpi) {
     SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
   }
   if (old_font != nullptr) DeleteObject(old_font);
+  reading_notice_.LayOut(font_, dpi);
   // Which texts are cut may change with the font.
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) UpdateFieldTip(k);
   const SIZE outer = OuterSize(ClientSize(), kWindowStyle, 0, dpi);
@@ -266,7 +267,9 @@ std::string CalculatorWindow::FieldText(triangle::QuantityIndex field) const {
 }
 
 void CalculatorWindow::SetFieldText(triangle::QuantityIndex field, std::string_view text) {
+  setting_field_text_ = true;
   fields_.at(field).SetText(Widen(text));
+  setting_field_text_ = false;
   UpdateFieldTip(field);
   KeepFocusOnAControl(field);
 }
@@ -282,6 +285,13 @@ void CalculatorWindow::SetFieldMaxLength(triangle::QuantityIndex field, int max_
   // The limit applies to typing and pasting only; set texts may be longer.
   fields_.at(field).SetLengthLimit(max_length == kNoLengthLimit ? QuantityField::kNoLimit
                                                                 : max_length);
+}
+
+void CalculatorWindow::ShowReadingNotice(triangle::QuantityIndex field,
+                                         const ReadingNotice& notice) {
+  reading_notice_.Show(window_, fields_.at(field).Handle(),
+                       Widen(design::ReadingNoticeText(field, notice, controller_.Format())), font_,
+                       dpi_);
 }
 
 void CalculatorWindow::KeepFocusOnAControl(triangle::QuantityIndex field) {
@@ -396,6 +406,7 @@ LRESULT CalculatorWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARA
       return ControlColour(message, wparam, lparam);
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+      if (reading_notice_.Draw(item)) return TRUE;
       const std::size_t row = RowOf(item.hwndItem);
       if (item.CtlType != ODT_BUTTON || row >= design::kControls.size()) break;
       const auto& background = design::kControls[row].background;
@@ -479,6 +490,7 @@ void CalculatorWindow::OnCommand(HWND control, WORD notification) {
   const design::Control& layout = design::kControls[row];
   if (notification == EN_CHANGE && layout.kind == design::ControlKind::kQuantityField) {
     UpdateFieldTip(static_cast<triangle::QuantityIndex>(layout.index));  // typed or pasted
+    if (!setting_field_text_) reading_notice_.Hide();
     return;
   }
   if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED) return;
@@ -502,6 +514,7 @@ void CalculatorWindow::OnCommand(HWND control, WORD notification) {
 void CalculatorWindow::OnOptionChosen(triangle::QuantityIndex index) {
   if (checked_option_ == index) return;
   checked_option_ = index;
+  reading_notice_.Hide();
   controller_.OnOptionClick(index);
   SetExplanations();  // none: the fields no longer show a calculation
 }
@@ -509,6 +522,7 @@ void CalculatorWindow::OnOptionChosen(triangle::QuantityIndex index) {
 // The event boundary: a failed calculation is reported here and the window stays as the
 // controller left it, so the user can correct the value and go on.
 void CalculatorWindow::OnCommandClicked(int index) {
+  reading_notice_.Hide();  // a calculation tells anew how it read the field
   try {
     controller_.OnCommandClick(static_cast<std::int16_t>(index));
     SetExplanations();

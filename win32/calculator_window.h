@@ -11,6 +11,7 @@
 #include "platform/window_view.h"
 #include "triangle/number_format.h"
 #include "win32/field_hint.h"
+#include "win32/field_notice.h"
 #include "win32/hover_tips.h"
 #include "win32/quantity_field.h"
 
@@ -59,6 +60,10 @@ class CalculatorWindow final : public platform::WindowView {
   void SetFieldText(triangle::QuantityIndex field, std::string_view text) override;
   void SetFieldEnabled(triangle::QuantityIndex field, bool enabled) override;
   void SetFieldMaxLength(triangle::QuantityIndex field, int max_length) override;
+  void ShowReadingNotice(triangle::QuantityIndex field, const ReadingNotice& notice) override;
+  // The notice about how a field was read: its control, or null before the first one.
+  HWND ReadingNoticeControl() const { return reading_notice_.Handle(); }
+  bool ReadingNoticeShows() const { return reading_notice_.IsShowing(); }
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -100,6 +105,8 @@ class CalculatorWindow final : public platform::WindowView {
   std::array<HWND, triangle::kQuantityCount> options_{};
   FieldHint refusal_hint_;  // before the fields, which show their refusals through it
   HoverTips hover_tips_;
+  FieldNotice reading_notice_;
+  bool setting_field_text_ = false;  // a change notification comes from the window, not a user
   std::array<std::wstring, triangle::kQuantityCount> explanations_;  // in the fields' tips
   std::array<QuantityField, triangle::kQuantityCount> fields_;
   std::array<HWND, 2> buttons_{};

@@ -2,6 +2,7 @@
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "design/derived_texts.h"
@@ -15,6 +16,34 @@ constexpr UINT_PTR kHideHintTimer = 1;
 constexpr UINT kHintMilliseconds = 4000;
 // As many characters as an edit control can hold.
 constexpr WPARAM kEditControlMaximum = 0x7FFFFFFE;
+
+// How many characters a paste of the clipboard brings into a one-line field, which takes the
+// text up to its first line break; counted no further than `enough`.
+std::size_t ClipboardTextLength(std::size_t enough) {
+  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(nullptr)) return 0;
+  std::size_t length = 0;
+  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+    if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data)); text != nullptr) {
+      const std::size_t most = std::min(GlobalSize(data) / sizeof(wchar_t), enough);
+      while (length < most && text[length] != L'\0' && text[length] != L'\r' &&
+             text[length] != L'\n') {
+        ++length;
+      }
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return length;
+}
+
+bool IsKeyDown(int key) { return GetKeyState(key) < 0; }
+
+// Ctrl+V arrives as a character, Shift+Insert as a key; WM_PASTE is the message itself.
+bool IsPaste(UINT message, WPARAM wparam) {
+  return message == WM_PASTE || (message == WM_CHAR && wparam == 0x16) ||
+         (message == WM_KEYDOWN && wparam == VK_INSERT && IsKeyDown(VK_SHIFT) &&
+          !IsKeyDown(VK_CONTROL));
+}
 
 }  // namespace
 
@@ -143,6 +172,31 @@ LRESULT QuantityField::Guarded(UINT message, WPARAM wparam, LPARAM lparam) {
   DWORD start = 0;
   DWORD end = 0;
   SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const auto limit = static_cast<std::size_t>(limit_);
+  const std::size_t kept = before.size() - (end - start);
+  // A paste is judged before it happens: taken first, however long, it could keep the window
+  // busy for minutes before being refused.
+  if (IsPaste(message, wparam)) {
+    if (kept + ClipboardTextLength(limit + 1) <= limit) {
+      return DefSubclassProc(edit_, message, wparam, lparam);
+    }
+    ShowRefusal();
+    return 0;
+  }
+  // The context menu's Paste reaches the edit control without a message of its own: the
+  // control keeps the limit meanwhile, so a long paste is cut rather than taken whole, and a
+  // cut paste is undone.
+  if (message == WM_CONTEXTMENU) {
+    const std::size_t pasted = ClipboardTextLength(limit + 1);
+    const LRESULT result = DefSubclassProc(edit_, message, wparam, lparam);
+    if (Text() != before && kept + pasted > limit &&
+        static_cast<std::size_t>(GetWindowTextLengthW(edit_)) > kept) {
+      SetWindowTextW(edit_, before.c_str());
+      SendMessageW(edit_, EM_SETSEL, start, static_cast<LPARAM>(end));
+      ShowRefusal();
+    }
+    return result;
+  }
   // The edit control would cut what does not fit: it takes the edit whole, then it is judged.
   DefSubclassProc(edit_, EM_SETLIMITTEXT, kEditControlMaximum, 0);
   const LRESULT result = DefSubclassProc(edit_, message, wparam, lparam);

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/window_view.h"
 
@@ -52,6 +53,16 @@ class FakeWindow final : public platform::WindowView {
   void SetFieldMaxLength(triangle::QuantityIndex field, int max_length) override {
     fields.at(field).max_length = max_length;
   }
+
+  void ShowReadingNotice(triangle::QuantityIndex field, const ReadingNotice& notice) override {
+    notices.push_back({field, notice});
+  }
+  // Every notice shown, in order.
+  struct ShownNotice {
+    triangle::QuantityIndex field;
+    ReadingNotice notice;
+  };
+  std::vector<ShownNotice> notices;
 
   // Marks the option chosen, as the platform does before it reports the click.
   void Choose(triangle::QuantityIndex option) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cfloat>
+#include <optional>
 #include <string>
 
 #include "fake_window.h"
@@ -101,7 +103,7 @@ TEST_P(CalculationRoad, WritesTheOtherSevenAndKeepsTheTypedText) {
   view_.Type(GetParam().chosen, GetParam().typed);
   Calculate();
   EXPECT_EQ(FieldTexts(), GetParam().expected);
-  ExpectEveryField(false, 0);
+  ExpectEveryField(false, 1024);
   EXPECT_TRUE(view_.chosen[GetParam().chosen]);
   EXPECT_EQ(window_.SelectedOption(), GetParam().chosen);
 
@@ -149,9 +151,9 @@ TEST_F(MainWindowTest, ChoosingAfterACalculationStartsFromTheResultWithoutALimit
   view_.Type(triangle::kSide, "10");
   Calculate();
   Choose(triangle::kPerimeter);
-  EXPECT_EQ(view_.fields[triangle::kSide], (Field{"", false, 0}));
-  EXPECT_EQ(view_.fields[triangle::kPerimeter], (Field{"30.0000", true, 0}));
-  EXPECT_EQ(view_.fields[triangle::kArea], (Field{"43.3013", false, 0}));
+  EXPECT_EQ(view_.fields[triangle::kSide], (Field{"", false, 1024}));
+  EXPECT_EQ(view_.fields[triangle::kPerimeter], (Field{"30.0000", true, 1024}));
+  EXPECT_EQ(view_.fields[triangle::kArea], (Field{"43.3013", false, 1024}));
   EXPECT_EQ(view_.Type(triangle::kPerimeter, "123456"), 6u);
 }
 
@@ -168,7 +170,7 @@ TEST_F(MainWindowTest, ClearUnchoosesAndEmptiesButRemembersTheMeasure) {
   Calculate();  // the remembered measure's empty field reads as zero
   EXPECT_EQ(FieldTexts(),
             (Texts{"0.0000", "0.0000", "", "0.0000", "0.0000", "0.0000", "0.0000", "0.0000"}));
-  ExpectEveryField(false, 0);
+  ExpectEveryField(false, 1024);
 }
 
 TEST_F(MainWindowTest, IgnoresIndicesNoControlHas) {
@@ -202,7 +204,7 @@ TEST_F(MainWindowTest, OverflowStopsAtTheFailingFieldAndEmptiesTheRest) {
     EXPECT_EQ(texts[k], "") << k;  // no result of the side-1 triangle stays beside 1E200
   }
   EXPECT_FALSE(window_.LastCalculation().has_value());
-  ExpectEveryField(false, 0);
+  ExpectEveryField(false, 1024);
   EXPECT_TRUE(view_.chosen[triangle::kSide]);
   EXPECT_EQ(window_.SelectedOption(), triangle::kSide);
 }
@@ -212,7 +214,91 @@ TEST_F(MainWindowTest, NegativeAreaFailsBeforeAnyFieldIsWritten) {
   view_.Type(triangle::kArea, "-1");
   EXPECT_THROW(Calculate(), triangle::InvalidArgumentError);
   EXPECT_EQ(FieldTexts(), (Texts{"", "", "-1", "", "", "", "", ""}));
-  ExpectEveryField(false, 0);
+  ExpectEveryField(false, 1024);
+}
+
+struct NoticeCase {
+  const char* tag;
+  std::string typed;
+  bool bulgarian;
+  std::optional<platform::WindowView::ReadingNotice> notice;
+  std::string side;  // the side the calculation writes: the reading's, notice or not
+  friend void PrintTo(const NoticeCase& row, std::ostream* out) { *out << row.tag; }
+};
+
+class ReadingNotices : public ::testing::TestWithParam<NoticeCase> {};
+
+TEST_P(ReadingNotices, AreShownExactlyWhenTheNumberIsNotTheWholeText) {
+  const NoticeCase& row = GetParam();
+  FakeWindow view;
+  MainWindow window(view,
+                    row.bulgarian ? triangle::BulgarianFormat() : triangle::DecimalPointFormat());
+  window.OnFormLoad();
+  view.Choose(triangle::kPerimeter);
+  window.OnOptionClick(triangle::kPerimeter);
+  window.OnCommandClick(MainWindow::kCalculateButton);  // lifts the limit for longer texts
+  window.OnOptionClick(triangle::kPerimeter);           // keeps the field, now editable
+  view.fields[triangle::kPerimeter].text = row.typed;
+  view.notices.clear();  // the first calculation read the empty field
+  window.OnCommandClick(MainWindow::kCalculateButton);
+
+  if (row.notice) {
+    ASSERT_EQ(view.notices.size(), 1u);
+    EXPECT_EQ(view.notices[0].field, triangle::kPerimeter);
+    EXPECT_EQ(view.notices[0].notice.reason, row.notice->reason);
+    EXPECT_EQ(view.notices[0].notice.value_text, row.notice->value_text);
+    EXPECT_EQ(view.notices[0].notice.unread_text, row.notice->unread_text);
+  } else {
+    EXPECT_TRUE(view.notices.empty());
+  }
+  EXPECT_EQ(view.fields[triangle::kSide].text, row.side);
+  EXPECT_EQ(view.fields[triangle::kPerimeter].text, row.typed);
+}
+
+using Reason = platform::WindowView::ReadingNotice::Reason;
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadingNotices,
+    ::testing::Values(
+        NoticeCase{"comma_under_point",
+                   "7,5",
+                   false,
+                   {{Reason::kTextLeftUnread, "7.0000", ",5"}},
+                   "2.3333"},
+        NoticeCase{"point_under_point", "7.5", false, std::nullopt, "2.5000"},
+        NoticeCase{"comma_under_comma", "7,5", true, std::nullopt, "2,5000"},
+        NoticeCase{"point_under_comma", "7.5", true, std::nullopt, "2,5000"},
+        NoticeCase{"own_grouping", "1,234.5", false, std::nullopt, "411.5000"},
+        NoticeCase{"blanks_around", " 12 ", false, std::nullopt, "4.0000"},
+        NoticeCase{
+            "letters_after", "12cm", false, {{Reason::kTextLeftUnread, "12.0000", "cm"}}, "4.0000"},
+        NoticeCase{"exponent_without_digits",
+                   "3E",
+                   true,
+                   {{Reason::kTextLeftUnread, "3,0000", "E"}},
+                   "1,0000"},
+        NoticeCase{"letters", "abc", false, {{Reason::kNoNumber, "0.0000", "abc"}}, "0.0000"},
+        NoticeCase{"lone_minus", "-", false, {{Reason::kNoNumber, "0.0000", "-"}}, "0.0000"},
+        NoticeCase{"empty", "", true, {{Reason::kEmptyField, "0,0000", ""}}, "0,0000"},
+        NoticeCase{"blanks", " \t", false, {{Reason::kEmptyField, "0.0000", " \t"}}, "0.0000"}),
+    TagName());
+
+TEST_F(MainWindowTest, TellsHowTheTextWasReadBeforeAFailureStopsTheCalculation) {
+  Choose(triangle::kArea);
+  view_.Type(triangle::kArea, "-1x");
+  EXPECT_THROW(Calculate(), triangle::InvalidArgumentError);
+  ASSERT_EQ(view_.notices.size(), 1u);
+  EXPECT_EQ(view_.notices[0].notice.value_text, "-1.0000");
+}
+
+TEST(LiftedMaxLength, HoldsTheLongestResultTheFieldsShow) {
+  // The largest double, grouped by single digits under a two-character separator: longer than
+  // any text a field is given.
+  triangle::NumberFormat widest{
+      .decimal_separator = ",", .group_separator = "\u00A0", .group_sizes = {1}};
+  widest.negative_style = triangle::NegativeStyle::kParentheses;
+  const std::string longest = triangle::FormatResult(-DBL_MAX, widest);
+  EXPECT_GT(longest.size(), 900u);  // 309 digits, 308 separators, parentheses, decimals
+  EXPECT_LE(longest.size(), 1024u);
 }
 
 class BulgarianMainWindowTest : public MainWindowTest {

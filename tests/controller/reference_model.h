@@ -42,7 +42,7 @@ class ReferenceModel {
 
   Failure Calculate() {
     if (selected < 0) return Failure::kNone;  // Fresh: the button does nothing
-    for (Field& field : fields) field = {field.text, false, 0};
+    for (Field& field : fields) field = {field.text, false, 1024};
     triangle::QuantityIndex written = 0;  // fields before this one hold this triangle's results
     try {
       const double side =

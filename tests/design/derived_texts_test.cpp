@@ -29,6 +29,39 @@ TEST(LengthLimitHint, SaysHowManyCharactersFit) {
   EXPECT_EQ(LengthLimitHint(4), "Полето побира най-много 4 знака: въведеното не е прието.");
 }
 
+TEST(ReadingNoticeText, SaysWhatWasReadAndNamesTheDecimalSign) {
+  using Reason = platform::WindowView::ReadingNotice::Reason;
+  const triangle::NumberFormat point = triangle::DecimalPointFormat();
+  const triangle::NumberFormat bulgarian = triangle::BulgarianFormat();
+  const triangle::NumberFormat arabic{.decimal_separator = "\u066B", .group_separator = ""};
+  EXPECT_EQ(
+      ReadingNoticeText(triangle::kPerimeter, {Reason::kTextLeftUnread, "7.0000", ",5"}, point),
+      "Полето „периметър“ е прочетено като 7.0000: „,5“ не е част от числото. "
+      "Десетичният знак при текущите настройки е точката (.).");
+  // The area's caption loses its leading blank; blanks around the unread part are not quoted.
+  EXPECT_EQ(
+      ReadingNoticeText(triangle::kArea, {Reason::kTextLeftUnread, "12,0000", " cm "}, bulgarian),
+      "Полето „лице“ е прочетено като 12,0000: „cm“ не е част от числото. "
+      "Десетичният знак при текущите настройки е запетаята (,).");
+  EXPECT_EQ(ReadingNoticeText(triangle::kSide, {Reason::kNoNumber, "0\u066B0000", "abc"}, arabic),
+            "Полето „страна“ е прочетено като 0\u066B0000: в „abc“ няма число. "
+            "Десетичният знак при текущите настройки е „\u066B“.");
+  EXPECT_EQ(ReadingNoticeText(triangle::kInradius, {Reason::kEmptyField, "0.0000", ""}, point),
+            "Полето „r вписана“ е празно и е прочетено като 0.0000.");
+}
+
+TEST(ReadingNoticeText, QuotesALongUnreadTextOnlyInPart) {
+  using Reason = platform::WindowView::ReadingNotice::Reason;
+  // 30 two-byte letters: 24 are quoted, whole, then an ellipsis.
+  std::string unread;
+  for (int i = 0; i < 30; ++i) unread += "ж";
+  std::string quoted;
+  for (int i = 0; i < 24; ++i) quoted += "ж";
+  const std::string text = ReadingNoticeText(triangle::kSide, {Reason::kNoNumber, "0.0000", unread},
+                                             triangle::DecimalPointFormat());
+  EXPECT_NE(text.find("„" + quoted + "…“"), std::string::npos) << text;
+}
+
 TEST(FailureMessage, NamesTheFailureInBulgarian) {
   EXPECT_TRUE(FailureMessage(triangle::OverflowError()).starts_with("Препълване"));
   EXPECT_TRUE(FailureMessage(triangle::InvalidArgumentError()).starts_with("Невалиден аргумент"));

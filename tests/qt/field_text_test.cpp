@@ -43,15 +43,56 @@ TEST_F(CalculatorWindowTest, AnEditThatDoesNotFitIsRefusedWholeAndSaysSo) {
   }
 }
 
-TEST_F(CalculatorWindowTest, AfterACalculationAnyLengthGoesIn) {
+TEST_F(CalculatorWindowTest, AfterACalculationAThousandCharactersGoInAndAHugePasteIsRefused) {
   Choose(triangle::kSide);
   Type(triangle::kSide, QStringLiteral("1"));
   Press(0);
   Choose(triangle::kPerimeter);
-  const QString long_text(40000, QLatin1Char('7'));  // past Qt's own limit of 32767
+  QuantityField* field = window_.Field(triangle::kPerimeter);
+  const QString fits(1024, QLatin1Char('7'));  // far above the longest result, about 420
+  field->selectAll();
+  Paste(field, fits);
+  EXPECT_EQ(field->text(), fits);
+
+  // Ten million characters are refused whole, with the hint, and the window goes on at once.
+  field->selectAll();
+  Paste(field, QString(10'000'000, QLatin1Char('7')));
+  EXPECT_EQ(field->text(), fits);
+  EXPECT_EQ(field->RefusalHint(),
+            QStringLiteral("Полето побира най-много 1024 знака: въведеното не е прието."));
+  Choose(triangle::kSide);
+  EXPECT_EQ(window_.SelectedOption(), triangle::kSide);
+}
+
+TEST_F(CalculatorWindowTest, ADecimalCommaUnderDecimalPointSettingsIsNoticedAtTheField) {
+  QLabel* notice = window_.ReadingNoticeLabel();
+  Choose(triangle::kPerimeter);
+  Type(triangle::kPerimeter, QStringLiteral("7,5"));
+  Press(0);
+  EXPECT_EQ(window_.Field(triangle::kSide)->text(), QStringLiteral("2.3333"));  // read as 7
+  ASSERT_TRUE(notice->isVisible());
+  EXPECT_TRUE(notice->text().contains(QStringLiteral("като 7.0000")))
+      << notice->text().toStdString();
+  EXPECT_TRUE(notice->text().contains(QStringLiteral("„,5“"))) << notice->text().toStdString();
+  EXPECT_EQ(window_.Field(triangle::kPerimeter)->accessibleDescription(), notice->text());
+  // Over the statement only: no result field or button is covered.
+  for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    EXPECT_FALSE(notice->geometry().intersects(window_.Field(k)->geometry())) << k;
+  }
+  for (int b = 0; b < 2; ++b) {
+    EXPECT_FALSE(notice->geometry().intersects(window_.CommandButton(b)->geometry())) << b;
+  }
+
+  // Gone at the next choice, and a whole number brings none.
+  Choose(triangle::kSide);
+  EXPECT_FALSE(notice->isVisible());
+  EXPECT_TRUE(window_.Field(triangle::kPerimeter)->accessibleDescription().isEmpty());
+  Choose(triangle::kPerimeter);
   window_.Field(triangle::kPerimeter)->selectAll();
-  Paste(window_.Field(triangle::kPerimeter), long_text);
-  EXPECT_EQ(window_.Field(triangle::kPerimeter)->text(), long_text);
+  Type(triangle::kPerimeter, QStringLiteral("7.5"));
+  Press(0);
+  EXPECT_EQ(window_.Field(triangle::kSide)->text(), QStringLiteral("2.5000"));
+  EXPECT_FALSE(notice->isVisible());
 }
 
 TEST_F(CalculatorWindowTest, ALongResultShowsFromItsFirstDigitAndMarksTheCut) {

@@ -94,7 +94,7 @@ test.describe('en-US', () => {
     await expect(page.locator('#value-1')).toHaveText('');
   });
 
-  test('four characters before the first calculation, any number after it', async ({ page, calculator }) => {
+  test('four characters before the first calculation, 1024 after it', async ({ page, calculator }) => {
     await enter(page, 0, '123456');
     await expect(field(page, 0)).toHaveValue('1234');
     const hint = page.locator('#length-hint');
@@ -112,7 +112,43 @@ test.describe('en-US', () => {
     await field(page, 1).fill('');
     await field(page, 1).pressSequentially('1234567890');
     await expect(field(page, 1)).toHaveValue('1234567890');
-    await expect(field(page, 1)).not.toHaveAttribute('data-max-length');
+    // Far above the longest result (about 420 characters), and no paste can freeze the page.
+    await field(page, 1).fill('');
+    await page.keyboard.insertText('7'.repeat(1024));
+    await expect(field(page, 1)).toHaveValue('7'.repeat(1024));
+    await field(page, 1).fill('');
+    await page.keyboard.insertText('7'.repeat(1_000_000));
+    await expect(field(page, 1)).toHaveValue('');
+    await expect(hint).toHaveText('Полето побира най-много 1024 знака: въведеното не е прието.');
+    await radio(page, 2).check();  // the page answers at once
+    await expect(field(page, 2)).toBeEditable();
+  });
+
+  test('a decimal comma under decimal-point settings is read as far as it goes, and said so', async ({ page, calculator }) => {
+    const notice = page.locator('#reading-notice');
+    await enter(page, 1, '7,5');
+    await calculate(page);
+    await expect(field(page, 0)).toHaveValue('2.3333');  // 7 / 3
+    await expect(notice).toBeVisible();
+    await expect(notice).toContainText('прочетено като 7.0000: „,5“ не е част от числото.');
+    await expect(notice).toContainText('точката (.)');
+    await expect(field(page, 1)).toHaveAttribute('aria-describedby', 'reading-notice');
+    await expect(page.locator('#announcement')).toContainText('„,5“');
+    // Over the statement: no result and no button is covered.
+    const box = await notice.boundingBox();
+    for (const control of await page.locator('.field, .command').all()) {
+      const other = await control.boundingBox();
+      const apart = box.x + box.width <= other.x || other.x + other.width <= box.x ||
+                    box.y + box.height <= other.y || other.y + other.height <= box.y;
+      expect(apart, await control.getAttribute('id')).toBe(true);
+    }
+    await radio(page, 0).check();
+    await expect(notice).toBeHidden();
+    await expect(field(page, 1)).not.toHaveAttribute('aria-describedby');
+    await enter(page, 1, '7.5');
+    await calculate(page);
+    await expect(field(page, 0)).toHaveValue('2.5000');
+    await expect(notice).toBeHidden();
   });
 
   // Phones' keyboards type through composition, whose beforeinput cannot be cancelled; the

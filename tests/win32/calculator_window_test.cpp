@@ -324,18 +324,61 @@ TEST_F(CalculatorWindowTest, APasteThatDoesNotFitIsRefusedWholeAndSaysSo) {
             L"Полето побира най-много 4 знака: въведеното не е прието.");
 }
 
-// After a calculation a field has no limit: a long paste goes in whole.
-TEST_F(CalculatorWindowTest, ALongPasteIsAcceptedWholeAfterACalculation) {
+// After a calculation a field takes 1024 characters, far above the longest result (about
+// 420); a paste of ten million is refused whole, and the window goes on at once.
+TEST_F(CalculatorWindowTest, AfterACalculationAThousandCharactersGoInAndAHugePasteIsRefused) {
   Enter(triangle::kSide, L"3");
   Click(window_->CommandButton(0));
   Click(window_->Option(triangle::kHeight));
   const HWND field = window_->Field(triangle::kHeight);
   SendMessageW(field, EM_SETSEL, 0, -1);
-  const std::wstring long_text = std::wstring(40000, L'7') + L".5";
-  SetClipboardText(long_text);
+  const std::wstring fits(1024, L'7');
+  SetClipboardText(fits);
   SendMessageW(field, WM_PASTE, 0, 0);
-  EXPECT_EQ(TextOf(window_->Field(triangle::kHeight)).size(), long_text.size());
+  EXPECT_EQ(TextOf(field), fits);
   EXPECT_EQ(ShownHint(window_->RefusalTip(), field), L"");
+
+  SendMessageW(field, EM_SETSEL, 0, -1);
+  SetClipboardText(std::wstring(10'000'000, L'7'));
+  SendMessageW(field, WM_PASTE, 0, 0);
+  EXPECT_EQ(TextOf(field), fits);
+  EXPECT_EQ(ShownHint(window_->RefusalTip(), field),
+            L"Полето побира най-много 1024 знака: въведеното не е прието.");
+  Click(window_->Option(triangle::kSide));
+  EXPECT_EQ(window_->SelectedOption(), triangle::kSide);
+}
+
+// A decimal comma under decimal-point settings: read as far as it goes, and said so over the
+// statement, never over a result or a button, until the next choice.
+TEST_F(CalculatorWindowTest, ADecimalCommaUnderUsSettingsIsNoticed) {
+  Enter(triangle::kPerimeter, L"7,5");
+  Click(window_->CommandButton(0));
+  EXPECT_EQ(Field(triangle::kSide), L"2.3333");
+  ASSERT_TRUE(window_->ReadingNoticeShows());
+  const HWND notice = window_->ReadingNoticeControl();
+  EXPECT_TRUE(IsWindowVisible(notice));
+  const std::wstring text = TextOf(notice);
+  EXPECT_NE(text.find(L"прочетено като 7.0000: „,5“ не е част от числото."), std::wstring::npos);
+  RECT box{};
+  GetWindowRect(notice, &box);
+  for (std::size_t row = 0; row < design::kControls.size(); ++row) {
+    const auto kind = design::kControls[row].kind;
+    if (kind != design::ControlKind::kQuantityField &&
+        kind != design::ControlKind::kCommandButton) {
+      continue;
+    }
+    RECT other{};
+    RECT overlap{};
+    GetWindowRect(window_->Control(row), &other);
+    EXPECT_FALSE(IntersectRect(&overlap, &box, &other)) << row;
+  }
+  Click(window_->Option(triangle::kSide));
+  EXPECT_FALSE(window_->ReadingNoticeShows());
+  EXPECT_FALSE(IsWindowVisible(notice));
+  Enter(triangle::kPerimeter, L"7.5");
+  Click(window_->CommandButton(0));
+  EXPECT_EQ(Field(triangle::kSide), L"2.5000");
+  EXPECT_FALSE(window_->ReadingNoticeShows());
 }
 
 // A result wider than its field shows from its first character, not as its last digits.

@@ -1,0 +1,128 @@
+#include "win32/field_notice.h"
+// The GUIDs of oleacc.h are defined here, the one place that uses them.
+#include <initguid.h>
+#include <oleacc.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "design/pixels.h"
+#include "design/window_design.h"
+
+namespace win32_ui {
+namespace {
+
+constexpr int kMargin = 4;  // between the border and the text, in pixels at 96 dpi
+
+// The usual cast of GetProcAddress's generic result to the function's own type.
+template <typename Function>
+Function Find(HMODULE module, const char* name) {
+  if (module == nullptr) return nullptr;
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+int Scaled(int pixels, UINT dpi) { return MulDiv(pixels, static_cast<int>(dpi), 96); }
+
+// The height the text needs at `width`, with its margins and border.
+int HeightFor(const std::wstring& text, HFONT font, int width, UINT dpi) {
+  const HDC dc = GetDC(nullptr);
+  const HGDIOBJ old_font = SelectObject(dc, font);
+  RECT rect{0, 0, width - 2 * Scaled(kMargin, dpi) - 2, 0};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+            DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(dc, old_font);
+  ReleaseDC(nullptr, dc);
+  return rect.bottom + 2 * Scaled(kMargin, dpi) + 2;
+}
+
+}  // namespace
+
+FieldNotice::~FieldNotice() {
+  if (notice_ != nullptr && IsWindow(notice_)) DestroyWindow(notice_);
+  if (annotation_ != nullptr) annotation_->Release();
+  using Uninitialize = void(WINAPI*)();
+  if (com_started_) {
+    if (auto uninitialize = Find<Uninitialize>(ole_, "CoUninitialize")) {
+      uninitialize();
+    }
+  }
+  if (ole_ != nullptr) FreeLibrary(ole_);
+}
+
+void FieldNotice::Show(HWND window, HWND field, std::wstring text, HFONT font, UINT dpi) {
+  Hide();
+  if (notice_ == nullptr) {
+    notice_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_OWNERDRAW | SS_NOPREFIX, 0, 0, 0, 0,
+                              window, nullptr, nullptr, nullptr);
+    if (notice_ == nullptr) return;  // the results stand without it
+  }
+  text_ = std::move(text);
+  SetWindowTextW(notice_, text_.c_str());  // the notice's own name for screen readers
+  field_ = field;
+  LayOut(font, dpi);
+  ShowWindow(notice_, SW_SHOWNA);
+  SetFieldDescription(text_.c_str());
+}
+
+void FieldNotice::Hide() {
+  if (field_ == nullptr) return;
+  ShowWindow(notice_, SW_HIDE);
+  SetFieldDescription(nullptr);
+  field_ = nullptr;
+}
+
+void FieldNotice::LayOut(HFONT font, UINT dpi) {
+  if (field_ == nullptr) return;
+  SendMessageW(notice_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  const design::PixelRect area =
+      design::ToPixels(design::ReadingNoticeArea(), static_cast<int>(dpi));
+  const int height = std::min(HeightFor(text_, font, area.width, dpi), area.height);
+  SetWindowPos(notice_, HWND_TOP, area.left, area.top, area.width, height, SWP_NOACTIVATE);
+  InvalidateRect(notice_, nullptr, TRUE);
+}
+
+bool FieldNotice::Draw(const DRAWITEMSTRUCT& item) const {
+  if (item.hwndItem != notice_ || notice_ == nullptr) return false;
+  RECT rect = item.rcItem;
+  FillRect(item.hDC, &rect, GetSysColorBrush(COLOR_INFOBK));
+  FrameRect(item.hDC, &rect, GetSysColorBrush(COLOR_INFOTEXT));
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(notice_, WM_GETFONT, 0, 0));
+  const HGDIOBJ old_font = SelectObject(item.hDC, font);
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, GetSysColor(COLOR_INFOTEXT));
+  const int margin = MulDiv(kMargin, GetDeviceCaps(item.hDC, LOGPIXELSX), 96) + 1;
+  InflateRect(&rect, -margin, -margin);
+  DrawTextW(item.hDC, text_.c_str(), static_cast<int>(text_.size()), &rect,
+            DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(item.hDC, old_font);
+  return true;
+}
+
+// Through dynamic annotation the field's MSAA description is the notice, so a screen reader
+// can read it again on the field while it shows.
+void FieldNotice::SetFieldDescription(const wchar_t* text) {
+  if (field_ == nullptr) return;
+  if (annotation_ == nullptr && ole_ == nullptr) {
+    ole_ = LoadLibraryW(L"ole32.dll");
+    using Initialize = HRESULT(WINAPI*)(LPVOID, DWORD);
+    using CreateInstance = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
+    const auto initialize = Find<Initialize>(ole_, "CoInitializeEx");
+    const auto create = Find<CreateInstance>(ole_, "CoCreateInstance");
+    if (initialize != nullptr && create != nullptr) {
+      com_started_ = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
+      create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+             reinterpret_cast<void**>(&annotation_));
+    }
+  }
+  if (annotation_ != nullptr) {
+    if (text != nullptr) {
+      annotation_->SetHwndPropStr(field_, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION, text);
+    } else {
+      MSAAPROPID property = PROPID_ACC_DESCRIPTION;
+      annotation_->ClearHwndProps(field_, OBJID_CLIENT, CHILDID_SELF, &property, 1);
+    }
+  }
+  NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, field_, OBJID_CLIENT, CHILDID_SELF);
+}
+
+}  // namespace win32_ui

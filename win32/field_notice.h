@@ -1,0 +1,46 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+struct IAccPropServices;
+
+namespace win32_ui {
+
+// A notice about how a calculation read a field: a text in the colours of a tooltip over the
+// top of the statement, never over a result or a button, and the field's accessible
+// description while it shows, with the event that tells screen readers it changed. It stays
+// until hidden: a pupil reads at a pupil's pace. Its control is made the first time a notice
+// shows: starting the window costs nothing.
+class FieldNotice {
+ public:
+  FieldNotice() = default;
+  ~FieldNotice();
+  FieldNotice(const FieldNotice&) = delete;
+  FieldNotice& operator=(const FieldNotice&) = delete;
+
+  void Show(HWND window, HWND field, std::wstring text, HFONT font, UINT dpi);
+  void Hide();
+  // Places the notice again for a new font and resolution, if it shows.
+  void LayOut(HFONT font, UINT dpi);
+  // Paints the notice, owner-drawn so that its text keeps a margin; false for other controls.
+  bool Draw(const DRAWITEMSTRUCT& item) const;
+  // The notice's control, or null before the first notice.
+  HWND Handle() const { return notice_; }
+  bool IsShowing() const { return field_ != nullptr; }
+
+ private:
+  void SetFieldDescription(const wchar_t* text);
+
+  HWND notice_ = nullptr;
+  HWND field_ = nullptr;  // whose description the notice is, while it shows
+  std::wstring text_;
+  // Dynamic annotation, from oleacc through COM, loaded with the first notice; null where it
+  // is missing, and then the notice is only shown.
+  IAccPropServices* annotation_ = nullptr;
+  HMODULE ole_ = nullptr;
+  bool com_started_ = false;
+};
+
+}  // namespace win32_ui
