@@ -266,9 +266,9 @@ NumberReading ReadNumber(std::string_view text, const NumberFormat& format) {
 
   const LeadingNumber number = ReadLeadingNumber(compact);
   if (number.length == 0) return {number.value, kNoNumber, {}, text};
+  if (number.length == compact.size()) return {number.value, kWholeText, text, {}};
   const std::size_t end = EndOfNonBlanks(text, number.length);
-  const NumberReading::Extent extent = number.length == compact.size() ? kWholeText : kLeadingPart;
-  return {number.value, extent, text.substr(0, end), text.substr(end)};
+  return {number.value, kLeadingPart, text.substr(0, end), text.substr(end)};
 }
 
 }  // namespace triangle

@@ -34,8 +34,9 @@ struct NumberReading {
   };
   double value = 0;  // exactly ParseNumber's
   Extent extent = Extent::kNoNumber;
-  // The text as given, split where the reading stopped: `read` ends with the number's last
-  // character, `unread` is the rest (blanks included). A text with no number is all unread.
+  // The text as given, split where the reading stopped: a whole number is all read; otherwise
+  // `read` ends with the number's last character and `unread` is the rest, blanks included.
+  // A text with no number is all unread.
   std::string_view read;
   std::string_view unread;
 };

@@ -48,6 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"comma_under_point", "7,5", false, 7, "7", ",5", kLeadingPart},
         ReadingCase{"comma_under_comma", "7,5", true, 7.5, "7,5", "", kWholeText},
         ReadingCase{"point_under_comma", "7.5", true, 7.5, "7.5", "", kWholeText},
+        ReadingCase{"point_and_tab_under_comma", ".5\t", true, 0.5, ".5\t", "", kWholeText},
         ReadingCase{"second_point_under_comma", "1.2.3", true, 1.2, "1.2", ".3", kLeadingPart},
         ReadingCase{"zero_comma_is_no_group", "0,500", false, 0, "0", ",500", kLeadingPart},
         // Letters after the number, an exponent without digits, blanks.
