@@ -29,7 +29,7 @@ constexpr double kSlotHeight = (kReadingsBottom - kReadingsTop) / 4;
 // Text sizes: the window's 12 points are 16 pixels; a long reading first shrinks to one line
 // down to kSmallestOneLineSize, and below that wraps at the largest size that holds it.
 constexpr double kTextSize = 16;
-constexpr double kSmallestOneLineSize = 12;
+constexpr double kSmallestOneLineSize = 10;
 constexpr double kSizeStep = 0.5;
 constexpr double kLineSpacing = 1.2;  // baseline to baseline, in font sizes
 constexpr double kAscent = 0.9;       // top of the line to its baseline, in font sizes
@@ -336,7 +336,6 @@ Figure DescribeFigure(QuantityIndex given,
                         std::string(texts::kFigureValuesPrefix) + readings + ".";
   for (FigureText& text : figure.texts) {
     if (text.part == FigurePart::kLetter) text.given = text.measure == given;
-    if (text.given && text.part == FigurePart::kLetter) text.colour = kGivenRed;
   }
   return figure;
 }
