@@ -25,6 +25,7 @@ constexpr double kMargin = 4;
 constexpr double kColumnGap = 8;
 constexpr double kColumnWidth = (kFigureWidth - 2 * kMargin - kColumnGap) / 2;
 constexpr double kSlotHeight = (kReadingsBottom - kReadingsTop) / 4;
+constexpr double kSlotGap = 2;  // kept clear under a reading's lines: a font's descent may reach it
 
 // Text sizes: the window's 12 points are 16 pixels; a long reading first shrinks to one line
 // down to kSmallestOneLineSize, and below that wraps at the largest size that holds it.
@@ -264,10 +265,10 @@ FigureText Reading(QuantityIndex measure, const std::string& value, bool given) 
   } else {
     for (size = kTextSize;; size -= kSizeStep) {
       lines = Wrapped(text, kColumnWidth, size);
-      if (size <= kSizeStep || LinesHeight(lines, size) <= kSlotHeight) break;
+      if (size <= kSizeStep || LinesHeight(lines, size) <= kSlotHeight - kSlotGap) break;
     }
     // Below the smallest step, the size that holds the text whatever it is.
-    while (LinesHeight(lines, size) > kSlotHeight) {
+    while (LinesHeight(lines, size) > kSlotHeight - kSlotGap) {
       size /= 2;
       lines = Wrapped(text, kColumnWidth, size);
     }
