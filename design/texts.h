@@ -41,6 +41,30 @@ inline constexpr std::array<std::string_view, triangle::kQuantityCount> kSideFro
     "a = 2·h/√3", "a = 2·l/√3", "a = R·√3",      "a = r·2·√3"};
 inline constexpr std::string_view kOptionTooltipPrefix = "Страната от тази величина: ";
 
+// The solution of a calculation, step by step: its heading, what was given, and the sign
+// between a measure's formula and the side's formula that follows from it.
+inline constexpr std::string_view kSolutionTitle = "Решение";
+inline constexpr std::string_view kGivenPrefix = "Дадено: ";
+inline constexpr std::string_view kFollowsSign = "  ⇒  ";
+inline constexpr std::string_view kCopySolutionCaption = "Копирай решението";
+
+// The figure's text alternative: what it draws, which measure was given, its marks and values.
+inline constexpr std::string_view kFigureDescription =
+    "Чертеж: равностранен триъгълник ABC със страна a; височината CD от върха C към страната "
+    "AB, която е и медиана, и ъглополовяща; описаната окръжност с радиус R и вписаната "
+    "окръжност с радиус r, с общ център O.";
+inline constexpr std::string_view kFigureGivenPrefix = " Дадено: ";
+inline constexpr std::array<std::string_view, triangle::kQuantityCount> kFigureGivenMarks = {
+    " Открояват се страната AB и надписът ѝ.",
+    " Откроени са трите страни.",
+    " Оцветена е вътрешността на триъгълника.",
+    " Отбелязани са равните части AD и DB, на които медианата дели страната AB.",
+    " Отбелязан е правият ъгъл при петата D на височината.",
+    " Отбелязани са равните ъгли, на които ъглополовящата дели ъгъла при C.",
+    " Откроени са описаната окръжност и радиусът OB.",
+    " Откроени са вписаната окръжност и радиусът OE."};
+inline constexpr std::string_view kFigureValuesPrefix = " Стойности: ";
+
 inline constexpr std::string_view kCalculateCaption = "Изчисли";
 inline constexpr std::string_view kClearCaption = "Изтрий";
 

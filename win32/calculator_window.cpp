@@ -341,8 +341,7 @@ void CalculatorWindow::ShowChosenOption() {
 void CalculatorWindow::EnsureHoverTips() {
   if (hover_tips_.IsCreated() || !hover_tips_.Create(window_, dpi_)) return;
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    hover_tips_.SetText(options_.at(k), Widen(std::string(design::texts::kOptionTooltipPrefix) +
-                                              std::string(design::texts::kSideFromMeasure.at(k))));
+    hover_tips_.SetText(options_.at(k), Widen(design::OptionTooltip(k)));
     hover_tips_.SetText(fields_.at(k).Handle(), FieldHoverText(k));
   }
 }
@@ -369,12 +368,12 @@ void CalculatorWindow::UpdateFieldTip(triangle::QuantityIndex field) {
 // round.
 void CalculatorWindow::SetExplanations() {
   const auto& calculation = controller_.LastCalculation();
+  const auto explanations = calculation
+                                ? design::ResultExplanations(
+                                      calculation->given, calculation->values, controller_.Format())
+                                : std::array<std::string, triangle::kQuantityCount>{};
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    explanations_.at(k) =
-        calculation && k != calculation->given
-            ? WithWindowsLineBreaks(Widen(design::ResultExplanation(
-                  k, calculation->given, calculation->values.at(k), controller_.Format())))
-            : std::wstring();
+    explanations_.at(k) = WithWindowsLineBreaks(Widen(explanations.at(k)));
     UpdateFieldTip(k);
   }
 }
@@ -628,9 +627,7 @@ void CalculatorWindow::MoveAmongOptions(HWND focus, int step) {
 }
 
 void CalculatorWindow::CopyMeasures() const {
-  std::array<std::string, triangle::kQuantityCount> texts;
-  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) texts[k] = FieldText(k);
-  const std::wstring text = Widen(design::MeasuresAsText(texts, "\r\n"));
+  const std::wstring text = Widen(design::MeasuresAsText(*this, "\r\n"));
   if (!OpenClipboard(window_)) return;
   EmptyClipboard();
   const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
