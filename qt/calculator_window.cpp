@@ -21,6 +21,7 @@
 #include "design/window_design.h"
 #include "qt/design_to_qt.h"
 #include "qt/qt_text.h"
+#include "qt/solution_window.h"
 
 namespace qt_ui {
 namespace {
@@ -113,7 +114,8 @@ QWidget* CalculatorWindow::CreateControl(const design::Control& layout) {
       option->setAccessibleName(ToQString(design::texts::kOptionNamePrefix) +
                                 ToQString(design::texts::kMeasureNames.at(layout.index)));
       option->setToolTip(ToQString(design::texts::kOptionTooltipPrefix) +
-                         ToQString(design::texts::kSideFromMeasure.at(layout.index)));
+                         ToQString(design::texts::kSideFromMeasure.at(layout.index)) +
+                         QLatin1Char('\n') + ToQString(design::texts::kSolutionTooltipLine));
       option_group_->addButton(option, layout.index);
       return options_.at(layout.index) = option;
     }
@@ -168,6 +170,7 @@ void CalculatorWindow::SetFieldMaxLength(triangle::QuantityIndex field, int max_
 void CalculatorWindow::OnOptionChosen(int index) {
   ClearResultTooltips();  // the fields are about to change
   controller_.OnOptionClick(static_cast<std::int16_t>(index));
+  UpdateSolutionWindow();
 }
 
 // Chosen by the mouse or Space: ready for typing. The arrow keys keep the focus on the options
@@ -185,8 +188,11 @@ void CalculatorWindow::OnCommandClicked(int index) {
     KeepFocusOnAControl();
     ShowResultTooltips();
   } catch (const std::exception& failure) {
+    UpdateSolutionWindow();  // a failed calculation has no solution
     ReportFailure(ToQString(design::FailureMessage(failure)));
+    return;
   }
+  UpdateSolutionWindow();
 }
 
 void CalculatorWindow::ReportFailure(const QString& message) {
@@ -198,6 +204,23 @@ void CalculatorWindow::ReportFailure(const QString& message) {
 void CalculatorWindow::AddShortcuts() {
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated,
           buttons_.at(controller::MainWindow::kClearButton), &QPushButton::click);
+  connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+          &CalculatorWindow::OpenSolutionWindow);
+}
+
+// Made when first asked for: the calculator starts as it always has.
+void CalculatorWindow::OpenSolutionWindow() {
+  if (solution_window_ == nullptr) {
+    solution_window_ = new SolutionWindow(this);
+    UpdateSolutionWindow();
+  }
+  solution_window_->Open();
+}
+
+void CalculatorWindow::UpdateSolutionWindow() {
+  if (solution_window_ != nullptr) {
+    solution_window_->Follow(controller_.LastCalculation(), controller_.Format());
+  }
 }
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
@@ -224,8 +247,10 @@ void CalculatorWindow::ShowResultTooltips() {
   if (!calculation) return;
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
     if (k == calculation->given) continue;
-    fields_[k]->setToolTip(ToQString(design::ResultExplanation(
-        k, calculation->given, calculation->values[k], controller_.Format())));
+    fields_[k]->setToolTip(
+        ToQString(design::ResultExplanation(k, calculation->given, calculation->values[k],
+                                            controller_.Format())) +
+        QLatin1Char('\n') + ToQString(design::texts::kSolutionTooltipLine));
   }
 }
 
