@@ -19,7 +19,9 @@ namespace qt_ui {
 namespace {
 
 // Room for the figure and the longest line of a solution side by side.
-constexpr QSize kStartSize(820, 420);
+constexpr QSize kStartSize(860, 440);
+// The window's family a little larger than its 12 points: the solution is read line by line.
+constexpr int kSolutionPoints = 14;
 constexpr int kGapToOwner = 8;
 
 }  // namespace
@@ -36,12 +38,14 @@ SolutionWindow::SolutionWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   text_->setFocusPolicy(Qt::StrongFocus);
   text_->setTabChangesFocus(true);
   text_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  text_->setFont(QFont(ToQString(design::kFont.family), kSolutionPoints, design::kFont.weight));
   text_->setAccessibleName(ToQString(design::texts::kSolutionTextName));
   text_->installEventFilter(this);
 
   auto* layout = new QHBoxLayout(this);
-  layout->addWidget(figure_, 1);
-  layout->addWidget(text_, 1);
+  // The figure is taller than wide: the solution's long lines get the larger share.
+  layout->addWidget(figure_, 2);
+  layout->addWidget(text_, 3);
   resize(kStartSize);
 
   // Escape closes this window only; F1 here brings nothing new, so it is left alone.
