@@ -69,6 +69,8 @@ void DrawText(QPainter& painter, const design::FigureText& text, const QFont& ba
 
 FigureView::FigureView(QWidget* parent) : QWidget(parent) {
   setAccessibleName(ToQString(design::texts::kFigureName));
+  // A Tab stop, so that screen readers read its text alternative as they come to it.
+  setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(120, 160);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   Show(design::DescribeFigure());
@@ -97,6 +99,13 @@ void FigureView::paintEvent(QPaintEvent* /*event*/) {
   painter.scale(scale, scale);
   for (const design::FigureShape& shape : figure_.shapes) DrawShape(painter, shape);
   for (const design::FigureText& text : figure_.texts) DrawText(painter, text, font());
+  if (hasFocus()) {
+    painter.resetTransform();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
 }
 
 }  // namespace qt_ui

@@ -41,6 +41,7 @@ SolutionWindow::SolutionWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   text_->setFont(QFont(ToQString(design::kFont.family), kSolutionPoints, design::kFont.weight));
   text_->setAccessibleName(ToQString(design::texts::kSolutionTextName));
   text_->installEventFilter(this);
+  figure_->installEventFilter(this);
 
   auto* layout = new QHBoxLayout(this);
   // The figure is taller than wide: the solution's long lines get the larger share.
@@ -83,14 +84,16 @@ void SolutionWindow::Open() {
   show();
   raise();
   activateWindow();
+  text_->setFocus(Qt::OtherFocusReason);
 }
 
 void SolutionWindow::CopySolution() const { QGuiApplication::clipboard()->setText(solution_); }
 
 bool SolutionWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != text_ || event->type() != QEvent::KeyPress) return false;
+  if ((watched != text_ && watched != figure_) || event->type() != QEvent::KeyPress) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
-  if (!key->matches(QKeySequence::Copy) || text_->textCursor().hasSelection()) return false;
+  if (!key->matches(QKeySequence::Copy)) return false;
+  if (watched == text_ && text_->textCursor().hasSelection()) return false;  // copied as usual
   CopySolution();
   return true;
 }

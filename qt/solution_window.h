@@ -34,7 +34,7 @@ class SolutionWindow final : public QWidget {
   const QString& WholeSolution() const { return solution_; }
 
  protected:
-  // Ctrl+C with nothing selected copies the whole solution.
+  // Ctrl+C on the figure, or in the solution with nothing selected, copies the whole solution.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

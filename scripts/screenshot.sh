@@ -28,7 +28,9 @@ for scale in 1 2; do
   convert "$workdir/window.xwd" "$name"
   if [[ $scale -eq 1 ]]; then
     xdotool key --window "$window" F1
-    solution=$(timeout 20 xdotool search --sync --onlyvisible --name '^Решение' | head -n1)
+    # The program's other window (xdotool matches no Cyrillic name under every locale).
+    solution=$(timeout 20 xdotool search --sync --onlyvisible --classname equilateral-triangle |
+               grep -vx "$window" | head -n1)
     sleep 0.5
     xwd -silent -id "$solution" -out "$workdir/solution.xwd"
     # Side by side, as on a desktop: the screen of Xvfb is too narrow for both.
