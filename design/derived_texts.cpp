@@ -1,7 +1,6 @@
 #include "design/derived_texts.h"
 
 #include "design/texts.h"
-#include "triangle/failures.h"
 #include "triangle/format_result.h"
 
 namespace design {
@@ -23,6 +22,18 @@ std::string ResultExplanation(triangle::QuantityIndex field, triangle::QuantityI
   return std::string(formula) + "\n= " + triangle::FormatFullPrecision(value, format);
 }
 
+std::array<std::string, triangle::kQuantityCount> ResultExplanations(
+    triangle::QuantityIndex given, const std::array<double, triangle::kQuantityCount>& values,
+    const triangle::NumberFormat& format) {
+  std::array<std::string, triangle::kQuantityCount> explanations;
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    if (k == given) continue;
+    explanations[static_cast<std::size_t>(k)] =
+        ResultExplanation(k, given, values[static_cast<std::size_t>(k)], format);
+  }
+  return explanations;
+}
+
 std::string MeasuresAsText(const std::array<std::string, triangle::kQuantityCount>& field_texts,
                            std::string_view line_break) {
   std::string text;
@@ -33,17 +44,50 @@ std::string MeasuresAsText(const std::array<std::string, triangle::kQuantityCoun
   return text;
 }
 
+std::string MeasuresAsText(const platform::WindowView& window, std::string_view line_break) {
+  std::array<std::string, triangle::kQuantityCount> field_texts;
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    field_texts[static_cast<std::size_t>(k)] = window.FieldText(k);
+  }
+  return MeasuresAsText(field_texts, line_break);
+}
+
+std::string OptionTooltip(triangle::QuantityIndex option) {
+  return std::string(texts::kOptionTooltipPrefix) +
+         std::string(texts::kSideFromMeasure.at(static_cast<std::size_t>(option)));
+}
+
+std::string OptionAccessibleName(triangle::QuantityIndex option) {
+  const auto index = static_cast<std::size_t>(option);
+  std::string name(WithoutBlanksAround(texts::kOptionCaptions.at(index)));
+  const std::string_view full_name = texts::kMeasureNames.at(index);
+  if (full_name != name) name.append(", ").append(full_name);
+  return name;
+}
+
+std::string WithSolutionWindowLine(std::string tooltip) {
+  if (!tooltip.empty()) tooltip.append("\n").append(texts::kSolutionTooltipLine);
+  return tooltip;
+}
+
 std::string LengthLimitHint(int limit) {
   return std::string(texts::kLengthLimitHintBefore) + std::to_string(limit) +
          std::string(texts::kLengthLimitHintAfter);
 }
 
-std::string FailureMessage(const std::exception& failure) {
-  if (dynamic_cast<const triangle::OverflowError*>(&failure) != nullptr) {
-    return std::string(texts::kOverflowMessage);
+std::string FailureMessage(triangle::FailureKind kind) {
+  switch (kind) {
+    case triangle::FailureKind::kOverflow:
+      return std::string(texts::kOverflowMessage);
+    case triangle::FailureKind::kNegativeSquareRoot:
+      return std::string(texts::kNegativeAreaMessage);
   }
-  if (dynamic_cast<const triangle::InvalidArgumentError*>(&failure) != nullptr) {
-    return std::string(texts::kNegativeAreaMessage);
+  return std::string(texts::kUnexpectedFailureMessage);
+}
+
+std::string FailureMessage(const std::exception& failure) {
+  if (const auto* core = dynamic_cast<const triangle::CalculationError*>(&failure)) {
+    return FailureMessage(core->Kind());
   }
   return std::string(texts::kUnexpectedFailureMessage) + '\n' + failure.what();
 }

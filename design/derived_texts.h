@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/window_view.h"
+#include "triangle/failures.h"
 #include "triangle/number_format.h"
 #include "triangle/quantity_index.h"
 
@@ -17,14 +19,36 @@ namespace design {
 std::string ResultExplanation(triangle::QuantityIndex field, triangle::QuantityIndex given,
                               double value, const triangle::NumberFormat& format);
 
+// Each result's explanation after a calculation from `given` with the eight `values`; none
+// (an empty text) for the given measure, whose field shows what the user typed.
+std::array<std::string, triangle::kQuantityCount> ResultExplanations(
+    triangle::QuantityIndex given, const std::array<double, triangle::kQuantityCount>& values,
+    const triangle::NumberFormat& format);
+
 // One line "caption: text" a measure, in the fields' order, captions without their blanks.
 std::string MeasuresAsText(const std::array<std::string, triangle::kQuantityCount>& field_texts,
                            std::string_view line_break = "\n");
+// The same, with the texts the window's fields show now.
+std::string MeasuresAsText(const platform::WindowView& window, std::string_view line_break = "\n");
+
+// What an option's tooltip says: how the side follows from its measure.
+std::string OptionTooltip(triangle::QuantityIndex option);
+
+// What screen readers call an option: its caption as shown, without blanks around it, so that
+// voice control finds it by what it says, then the measure's full name where the caption
+// shortens it ("R описана, радиус R на описаната окръжност").
+std::string OptionAccessibleName(triangle::QuantityIndex option);
+
+// A desktop tooltip: `tooltip`, then the line that says F1 opens the solution window; no
+// tooltip (an empty text) stays none.
+std::string WithSolutionWindowLine(std::string tooltip);
 
 // What a field says when it refuses an edit that would not fit in `limit` characters.
 std::string LengthLimitHint(int limit);
 
-// What the user is told when a calculation fails with `failure`.
+// What the user is told when a calculation fails with `failure`: the core's failures by their
+// kind, anything else with its own words after a Bulgarian introduction.
 std::string FailureMessage(const std::exception& failure);
+std::string FailureMessage(triangle::FailureKind kind);
 
 }  // namespace design

@@ -25,11 +25,12 @@ constexpr double kMargin = 4;
 constexpr double kColumnGap = 8;
 constexpr double kColumnWidth = (kFigureWidth - 2 * kMargin - kColumnGap) / 2;
 constexpr double kSlotHeight = (kReadingsBottom - kReadingsTop) / 4;
+constexpr double kSlotGap = 2;  // kept clear under a reading's lines: a font's descent may reach it
 
 // Text sizes: the window's 12 points are 16 pixels; a long reading first shrinks to one line
 // down to kSmallestOneLineSize, and below that wraps at the largest size that holds it.
 constexpr double kTextSize = 16;
-constexpr double kSmallestOneLineSize = 12;
+constexpr double kSmallestOneLineSize = 10;
 constexpr double kSizeStep = 0.5;
 constexpr double kLineSpacing = 1.2;  // baseline to baseline, in font sizes
 constexpr double kAscent = 0.9;       // top of the line to its baseline, in font sizes
@@ -264,10 +265,10 @@ FigureText Reading(QuantityIndex measure, const std::string& value, bool given) 
   } else {
     for (size = kTextSize;; size -= kSizeStep) {
       lines = Wrapped(text, kColumnWidth, size);
-      if (size <= kSizeStep || LinesHeight(lines, size) <= kSlotHeight) break;
+      if (size <= kSizeStep || LinesHeight(lines, size) <= kSlotHeight - kSlotGap) break;
     }
     // Below the smallest step, the size that holds the text whatever it is.
-    while (LinesHeight(lines, size) > kSlotHeight) {
+    while (LinesHeight(lines, size) > kSlotHeight - kSlotGap) {
       size /= 2;
       lines = Wrapped(text, kColumnWidth, size);
     }
@@ -336,7 +337,6 @@ Figure DescribeFigure(QuantityIndex given,
                         std::string(texts::kFigureValuesPrefix) + readings + ".";
   for (FigureText& text : figure.texts) {
     if (text.part == FigurePart::kLetter) text.given = text.measure == given;
-    if (text.given && text.part == FigurePart::kLetter) text.colour = kGivenRed;
   }
   return figure;
 }

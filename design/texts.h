@@ -46,6 +46,7 @@ inline constexpr std::string_view kOptionTooltipPrefix = "Страната от 
 inline constexpr std::string_view kSolutionTitle = "Решение";
 inline constexpr std::string_view kGivenPrefix = "Дадено: ";
 inline constexpr std::string_view kFollowsSign = "  ⇒  ";
+inline constexpr std::string_view kCopySolutionCaption = "Копирай решението";
 
 // The figure's text alternative: what it draws, which measure was given, its marks and values.
 inline constexpr std::string_view kFigureDescription =

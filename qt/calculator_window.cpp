@@ -111,11 +111,9 @@ QWidget* CalculatorWindow::CreateControl(const design::Control& layout) {
     case design::ControlKind::kOption: {
       auto* option = new OptionButton(ToQString(layout.text), this);
       SetBackground(option, *layout.background);
-      option->setAccessibleName(ToQString(design::texts::kOptionNamePrefix) +
-                                ToQString(design::texts::kMeasureNames.at(layout.index)));
-      option->setToolTip(ToQString(design::texts::kOptionTooltipPrefix) +
-                         ToQString(design::texts::kSideFromMeasure.at(layout.index)) +
-                         QLatin1Char('\n') + ToQString(design::texts::kSolutionTooltipLine));
+      const auto measure = static_cast<triangle::QuantityIndex>(layout.index);
+      option->setAccessibleName(ToQString(design::OptionAccessibleName(measure)));
+      option->setToolTip(ToQString(design::WithSolutionWindowLine(design::OptionTooltip(measure))));
       option_group_->addButton(option, layout.index);
       return options_.at(layout.index) = option;
     }
@@ -245,12 +243,10 @@ void CalculatorWindow::KeepFocusOnAControl() {
 void CalculatorWindow::ShowResultTooltips() {
   const auto& calculation = controller_.LastCalculation();
   if (!calculation) return;
+  const auto explanations =
+      design::ResultExplanations(calculation->given, calculation->values, controller_.Format());
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    if (k == calculation->given) continue;
-    fields_[k]->setToolTip(
-        ToQString(design::ResultExplanation(k, calculation->given, calculation->values[k],
-                                            controller_.Format())) +
-        QLatin1Char('\n') + ToQString(design::texts::kSolutionTooltipLine));
+    fields_[k]->setToolTip(ToQString(design::WithSolutionWindowLine(explanations[k])));
   }
 }
 
@@ -259,9 +255,7 @@ void CalculatorWindow::ClearResultTooltips() {
 }
 
 void CalculatorWindow::CopyMeasures() const {
-  std::array<std::string, triangle::kQuantityCount> texts;
-  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) texts[k] = FieldText(k);
-  QGuiApplication::clipboard()->setText(ToQString(design::MeasuresAsText(texts)));
+  QGuiApplication::clipboard()->setText(ToQString(design::MeasuresAsText(*this)));
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -7,10 +7,13 @@
   const measures = [...Array(8).keys()];
   const radios = measures.map((k) => byId(`radio-${k}`));
   const fields = measures.map((k) => byId(`field-${k}`));
-  const values = measures.map((k) => byId(`value-${k}`));
   const commands = [byId('command-0'), byId('command-1')];
   const failure = byId('failure');
   const figure = byId('figure');
+  const teaching = byId('teaching');
+  const solution = byId('solution');
+  const solutionLines = byId('solution-lines');
+  let solutionText = '';
   const announcement = byId('announcement');
 
   const lengthHint = byId('length-hint');
@@ -51,8 +54,22 @@
     },
     showCalculation: (given, text) => {
       figure.setAttribute('class', given < 0 ? 'figure' : `figure given-${given}`);
-      measures.forEach((k) => { values[k].textContent = fields[k].value; });
       announcement.textContent = text;
+    },
+    // The figure comes drawn, from its description in design/; the solution, a line a
+    // paragraph, is real text that can be selected, read out and reached with Tab.
+    showFigure: (markup, description) => {
+      figure.innerHTML = markup;
+      figure.setAttribute('aria-label', description);
+    },
+    showSolution: (text) => {
+      solutionText = text;
+      solutionLines.replaceChildren(...text.split('\n').filter((line) => line).map((line) => {
+        const paragraph = document.createElement('p');
+        paragraph.textContent = line;
+        return paragraph;
+      }));
+      solution.hidden = text === '';
     },
   };
 
@@ -129,6 +146,28 @@
     field.addEventListener('compositionend', judge);
   }
 
+  // On a screen narrower than the window's design the figure and the solution follow the
+  // buttons, inside the window's column, where a pupil sees them after calculating; the
+  // statement and the saying come after them. Tab reaches them after the buttons either way.
+  function placeTeaching() {
+    const wide = matchMedia(`(min-width: ${teaching.dataset.wideFrom}px)`);
+    const client = document.querySelector('.client');
+    const windowBox = document.querySelector('.window');
+    const place = () => {
+      if (wide.matches) windowBox.after(teaching);
+      else client.append(teaching);
+    };
+    wide.addEventListener('change', place);
+    place();
+  }
+  placeTeaching();
+
+  function copyText(text) {
+    navigator.clipboard?.writeText(text)
+      .catch(() => {});  // the browser refused: nothing to copy into, nothing lost
+  }
+  byId('copy-solution').addEventListener('click', () => copyText(solutionText));
+
   function hasSelection() {
     const active = document.activeElement;
     if (active && typeof active.selectionStart === 'number' &&
@@ -166,9 +205,10 @@
         event.preventDefault();
         commands[1].click();
       } else if (control && event.code === 'KeyC' && !hasSelection() && navigator.clipboard) {
+        // In the solution: the whole solution; anywhere else: every measure.
         event.preventDefault();
-        navigator.clipboard.writeText(module.UTF8ToString(module._calculator_measures_text()))
-          .catch(() => {});  // the browser refused: nothing to copy into, nothing lost
+        copyText(solution.contains(document.activeElement) ? solutionText
+          : module.UTF8ToString(module._calculator_measures_text()));
       }
     });
     document.documentElement.dataset.ready = '';

@@ -14,4 +14,8 @@ void page_report_failure(const char* message, int length);
 // After every click: the measure the fields show a calculation from (-1: none) and what a
 // screen reader should announce.
 void page_show_calculation(int given, const char* announcement, int length);
+// The figure's SVG content and its text alternative, and the solution's lines (none: empty).
+void page_show_figure(const char* markup, int length, const char* description,
+                      int description_length);
+void page_show_solution(const char* text, int length);
 }

@@ -27,4 +27,11 @@ mergeInto(LibraryManager.library, {
   page_show_calculation: function(given, announcement, length) {
     Module.page.showCalculation(given, UTF8ToString(announcement, length));
   },
+  page_show_figure: function(markup, length, description, descriptionLength) {
+    Module.page.showFigure(UTF8ToString(markup, length),
+                           UTF8ToString(description, descriptionLength));
+  },
+  page_show_solution: function(text, length) {
+    Module.page.showSolution(UTF8ToString(text, length));
+  },
 });

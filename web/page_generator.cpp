@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     Fill(page, "THEME_COLOUR", web::HexColour(design::kWindowBackground));
     Fill(page, "STYLE", ReadFile(argv[2]) + web::WindowCss());
     Fill(page, "WINDOW", web::WindowMarkup(web::StartState()));
-    Fill(page, "FIGURE", web::FigureMarkup());
+    Fill(page, "FIGURE", web::TeachingMarkup());
     Fill(page, "LENGTH_HINT", web::LengthHintMarkup());
     Fill(page, "FAILURE_TITLE", web::EscapeHtml(design::texts::kFailureTitle));
     WriteFile(folder + "/index.html", page);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "design/derived_texts.h"
 #include "design/pixels.h"
 #include "design/texts.h"
 
@@ -63,10 +64,10 @@ std::string ControlMarkup(const Control& control, const StartState& state, bool 
       return "<p" + id + " class=\"control label\">" + EscapeHtml(control.text) + "</p>\n";
     case ControlKind::kOption:
       return "<label" + id + " class=\"control option\"" +
-             Attribute("title", std::string(texts::kOptionTooltipPrefix) +
-                                    std::string(texts::kSideFromMeasure.at(index))) +
+             Attribute("title", design::OptionTooltip(index)) +
              "><input type=\"radio\" name=\"given\"" + Attribute("id", "radio-" + Number(index)) +
-             Attribute("value", Number(index)) + Attribute("aria-label", MeasureName(index)) +
+             Attribute("value", Number(index)) +
+             Attribute("aria-label", design::OptionAccessibleName(index)) +
              (state.chosen(index) ? " checked" : "") + "><span>" + EscapeHtml(control.text) +
              "</span></label>\n";
     case ControlKind::kQuantityField: {
@@ -117,29 +118,6 @@ std::string_view ProgramName() {
 }
 
 }  // namespace
-
-std::string EscapeHtml(std::string_view text) {
-  std::string escaped;
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        escaped += "&amp;";
-        break;
-      case '<':
-        escaped += "&lt;";
-        break;
-      case '>':
-        escaped += "&gt;";
-        break;
-      case '"':
-        escaped += "&quot;";
-        break;
-      default:
-        escaped += c;
-    }
-  }
-  return escaped;
-}
 
 std::string CssColour(const design::Rgb& colour) {
   return "rgb(" + Number(colour.red) + ", " + Number(colour.green) + ", " + Number(colour.blue) +

@@ -4,12 +4,12 @@
 #include <string_view>
 
 #include "design/window_design.h"
+#include "web/html_text.h"
 #include "web/start_state.h"
 
 // The parts of the page that come from the window's description, as HTML, CSS and JSON.
 namespace web {
 
-std::string EscapeHtml(std::string_view text);
 // "rgb(192, 192, 255)", as browsers report computed colours.
 std::string CssColour(const design::Rgb& colour);
 // "#c0c0ff", for the manifest and the theme colour.
@@ -24,7 +24,9 @@ std::string WindowCss();
 std::string LengthHintMarkup();
 // The web app manifest: the program's Bulgarian name, its icons and the window's colour.
 std::string Manifest();
-// The live figure beside the window; page.js fills in its values.
+// The figure before any calculation, as an <svg> element; the module redraws its content.
 std::string FigureMarkup();
+// The figure with the solution beside it, after the window.
+std::string TeachingMarkup();
 
 }  // namespace web

@@ -6,9 +6,12 @@
 #include <utility>
 
 #include "design/derived_texts.h"
+#include "design/figure.h"
+#include "design/solution.h"
 #include "design/texts.h"
 #include "triangle/failures.h"
 #include "triangle/format_result.h"
+#include "web/figure_markup.h"
 #include "web/page_bridge.h"
 
 namespace web {
@@ -41,11 +44,7 @@ void WebWindow::OnCommandClick(int index) {
   ShowCalculation();
 }
 
-std::string WebWindow::MeasuresAsText() const {
-  std::array<std::string, triangle::kQuantityCount> texts;
-  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) texts[k] = FieldText(k);
-  return design::MeasuresAsText(texts);
-}
+std::string WebWindow::MeasuresAsText() const { return design::MeasuresAsText(*this); }
 
 void WebWindow::ClearOption(triangle::QuantityIndex option) { page_clear_option(option); }
 
@@ -68,15 +67,26 @@ void WebWindow::SetFieldMaxLength(triangle::QuantityIndex field, int max_length)
   page_set_field_max_length(field, max_length);
 }
 
-// The results' titles, the figure and the announcement follow what the fields show.
+// The results' titles, the figure, the solution and the announcement follow what the fields
+// show.
 void WebWindow::ShowCalculation() {
   const auto& calculation = controller_.LastCalculation();
+  const triangle::NumberFormat& format = controller_.Format();
+  const design::Figure figure =
+      calculation ? design::DescribeFigure(calculation->given, calculation->values, format)
+                  : design::DescribeFigure();
+  const std::string markup = FigureContent(figure);
+  page_show_figure(markup.data(), Length(markup), figure.description.data(),
+                   Length(figure.description));
+  const std::string solution =
+      calculation ? design::SolutionText(calculation->given, calculation->values, format)
+                  : std::string();
+  page_show_solution(solution.data(), Length(solution));
+  const auto titles =
+      calculation ? design::ResultExplanations(calculation->given, calculation->values, format)
+                  : std::array<std::string, triangle::kQuantityCount>{};
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    const std::string title =
-        calculation && k != calculation->given
-            ? design::ResultExplanation(k, calculation->given, calculation->values.at(k),
-                                        controller_.Format())
-            : std::string();
+    const std::string& title = titles.at(static_cast<std::size_t>(k));
     page_set_field_title(k, title.data(), Length(title));
   }
   const std::string announcement = calculation ? MeasuresAsText() : std::string();

@@ -340,9 +340,7 @@ void CalculatorWindow::EnsureHoverTips() {
   if (hover_tips_.IsCreated() || !hover_tips_.Create(window_, dpi_)) return;
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
     hover_tips_.SetText(options_.at(k),
-                        Widen(std::string(design::texts::kOptionTooltipPrefix) +
-                              std::string(design::texts::kSideFromMeasure.at(k)) + "\r\n" +
-                              std::string(design::texts::kSolutionTooltipLine)));
+                        Widen(design::WithSolutionWindowLine(design::OptionTooltip(k))));
     hover_tips_.SetText(fields_.at(k).Handle(), FieldHoverText(k));
   }
 }
@@ -369,14 +367,13 @@ void CalculatorWindow::UpdateFieldTip(triangle::QuantityIndex field) {
 // round.
 void CalculatorWindow::SetExplanations() {
   const auto& calculation = controller_.LastCalculation();
+  const auto explanations = calculation
+                                ? design::ResultExplanations(
+                                      calculation->given, calculation->values, controller_.Format())
+                                : std::array<std::string, triangle::kQuantityCount>{};
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
     explanations_.at(k) =
-        calculation && k != calculation->given
-            ? WithWindowsLineBreaks(
-                  Widen(design::ResultExplanation(k, calculation->given, calculation->values.at(k),
-                                                  controller_.Format()) +
-                        "\n" + std::string(design::texts::kSolutionTooltipLine)))
-            : std::wstring();
+        WithWindowsLineBreaks(Widen(design::WithSolutionWindowLine(explanations.at(k))));
     UpdateFieldTip(k);
   }
   // The solution window, once open, follows the fields.
@@ -647,9 +644,7 @@ void CalculatorWindow::MoveAmongOptions(HWND focus, int step) {
 }
 
 void CalculatorWindow::CopyMeasures() const {
-  std::array<std::string, triangle::kQuantityCount> texts;
-  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) texts[k] = FieldText(k);
-  CopyToClipboard(window_, Widen(design::MeasuresAsText(texts, "\r\n")));
+  CopyToClipboard(window_, Widen(design::MeasuresAsText(*this, "\r\n")));
 }
 
 }  // namespace win32_ui

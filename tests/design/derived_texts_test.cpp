@@ -25,6 +25,26 @@ TEST(ResultExplanation, TheSideFromTheGivenMeasureAndTheRestFromTheSide) {
             "r = a/(2·√3)\n= 0,1");
 }
 
+// Voice control finds an option by what it shows: its name starts with the caption.
+TEST(OptionAccessibleName, StartsWithTheCaptionWithoutItsBlank) {
+  EXPECT_EQ(OptionAccessibleName(triangle::kArea), "лице");
+  EXPECT_EQ(OptionAccessibleName(triangle::kSide), "страна");
+  EXPECT_EQ(OptionAccessibleName(triangle::kCircumradius),
+            "R описана, радиус R на описаната окръжност");
+  EXPECT_EQ(OptionAccessibleName(triangle::kInradius),
+            "r вписана, радиус r на вписаната окръжност");
+}
+
+TEST(ResultExplanations, EveryResultButTheGivenOne) {
+  const std::array<double, triangle::kQuantityCount> values = {1, 3, 0.5, 0.75, 0.75, 0.75, 2, 1};
+  const auto explanations =
+      ResultExplanations(triangle::kPerimeter, values, triangle::DecimalPointFormat());
+  EXPECT_EQ(explanations[triangle::kPerimeter], "");
+  EXPECT_EQ(explanations[triangle::kSide], "a = P/3\n= 1");
+  EXPECT_EQ(explanations[triangle::kArea], "S = a·√3·a/4\n= 0.5");
+  EXPECT_EQ(explanations[triangle::kCircumradius], "R = a/√3\n= 2");
+}
+
 TEST(LengthLimitHint, SaysHowManyCharactersFit) {
   EXPECT_EQ(LengthLimitHint(4), "Полето побира най-много 4 знака: въведеното не е прието.");
 }
@@ -32,6 +52,8 @@ TEST(LengthLimitHint, SaysHowManyCharactersFit) {
 TEST(FailureMessage, NamesTheFailureInBulgarian) {
   EXPECT_TRUE(FailureMessage(triangle::OverflowError()).starts_with("Препълване"));
   EXPECT_TRUE(FailureMessage(triangle::InvalidArgumentError()).starts_with("Невалиден аргумент"));
+  EXPECT_EQ(FailureMessage(triangle::FailureKind::kOverflow),
+            FailureMessage(triangle::OverflowError()));
   EXPECT_EQ(FailureMessage(std::runtime_error("disk")),
             "Изчислението не можа да бъде завършено:\ndisk");
 }

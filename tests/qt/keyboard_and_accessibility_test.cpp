@@ -144,8 +144,10 @@ QString AccessibleName(QObject* control) {
 TEST_F(CalculatorWindowTest, EveryControlHasABulgarianAccessibleName) {
   EXPECT_EQ(AccessibleName(window_.Field(triangle::kCircumradius)),
             QStringLiteral("радиус R на описаната окръжност"));
-  EXPECT_EQ(AccessibleName(window_.Option(triangle::kArea)),
-            QStringLiteral("Дадена величина: лице"));
+  // An option's name starts with its caption, without the caption's leading blank.
+  EXPECT_EQ(AccessibleName(window_.Option(triangle::kArea)), QStringLiteral("лице"));
+  EXPECT_EQ(AccessibleName(window_.Option(triangle::kCircumradius)),
+            QStringLiteral("R описана, радиус R на описаната окръжност"));
   EXPECT_EQ(AccessibleName(window_.CommandButton(0)), QStringLiteral("Изчисли"));
   EXPECT_EQ(AccessibleName(window_.InfoField(0)), QStringLiteral("Условие на задачата"));
   for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
