@@ -339,8 +339,9 @@ void CalculatorWindow::ShowChosenOption() {
 void CalculatorWindow::EnsureHoverTips() {
   if (hover_tips_.IsCreated() || !hover_tips_.Create(window_, dpi_)) return;
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    hover_tips_.SetText(options_.at(k),
-                        Widen(design::WithSolutionWindowLine(design::OptionTooltip(k))));
+    hover_tips_.SetText(
+        options_.at(k),
+        WithWindowsLineBreaks(Widen(design::WithSolutionWindowLine(design::OptionTooltip(k)))));
     hover_tips_.SetText(fields_.at(k).Handle(), FieldHoverText(k));
   }
 }
