@@ -737,6 +737,17 @@ TEST_F(CalculatorWindowTest, F1OpensTheSolutionWithTheFieldsNumbers) {
   Click(window_->CommandButton(0));
   EXPECT_EQ(ValuesTheLinesLeadTo(TextOf(solution.SolutionText())), field_texts());
 
+  // Tab goes round the figure, whose window text is its text alternative, and the solution.
+  SetFocus(solution.SolutionText());  // the calculation above was typed in the calculator
+  key = KeyDown(solution.SolutionText(), VK_TAB);
+  EXPECT_TRUE(window_->HandleKeyboardMessage(key));
+  EXPECT_EQ(GetFocus(), solution.Figure());
+  EXPECT_NE(TextOf(solution.Figure()).find(Field(triangle::kPerimeter)), std::wstring::npos)
+      << Narrow(TextOf(solution.Figure()));
+  key = KeyDown(solution.Figure(), VK_TAB);
+  EXPECT_TRUE(window_->HandleKeyboardMessage(key));
+  EXPECT_EQ(GetFocus(), solution.SolutionText());
+
   // Ctrl+C with nothing selected in the solution: all of it.
   SetFocus(solution.SolutionText());
   SendMessageW(solution.SolutionText(), EM_SETSEL, 0, 0);
