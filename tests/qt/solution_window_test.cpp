@@ -79,6 +79,14 @@ TEST_F(SolutionWindowTest, ItsTextIsSelectableReachableAndCopiedWholeWithCtrlC) 
   Calculate(triangle::kHeight, QStringLiteral("2"));
   PressF1();
   QPlainTextEdit* text = window_.Solution()->SolutionText();
+  // Where the keyboard is in the solution window: the offscreen platform keeps the calculator
+  // the active window, as no window manager hands activation over.
+  SolutionWindow& solution = *window_.Solution();
+  EXPECT_EQ(solution.focusWidget(), text) << "F1 puts the keyboard in the solution";
+  QTest::keyClick(text, Qt::Key_Tab);  // round the figure and back
+  EXPECT_EQ(solution.focusWidget(), solution.Figure());
+  QTest::keyClick(solution.Figure(), Qt::Key_Tab);
+  EXPECT_EQ(solution.focusWidget(), text);
   EXPECT_TRUE(text->isReadOnly());
   EXPECT_TRUE(text->focusPolicy() & Qt::TabFocus);
   EXPECT_TRUE(text->textInteractionFlags() & Qt::TextSelectableByKeyboard);
