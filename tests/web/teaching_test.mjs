@@ -96,6 +96,9 @@ for (const typed of ['1E5', '-1E5', '1E99', '1E150']) {
         expect(apart, `${text.text} / ${other.text}`).toBe(true);
       }
     }
+    // However long the solution's lines, the figure stays beside the window on a wide screen.
+    const windowRight = await page.locator('.window').evaluate((e) => e.getBoundingClientRect().right);
+    expect(figure.left).toBeGreaterThanOrEqual(windowRight);
     // Each value reads as its field shows it, however it is laid out.
     const shown = await fieldTexts(page);
     for (const k of [1, 2, 7]) await expect(page.locator(`#value-${k}`)).toHaveText(shown[k]);
