@@ -91,6 +91,11 @@ std::string OptionAccessibleName(triangle::QuantityIndex option) {
   return name;
 }
 
+std::string WithSolutionWindowLine(std::string tooltip) {
+  if (!tooltip.empty()) tooltip.append("\n").append(texts::kSolutionTooltipLine);
+  return tooltip;
+}
+
 std::string LengthLimitHint(int limit) {
   return std::string(texts::kLengthLimitHintBefore) + std::to_string(limit) +
          std::string(texts::kLengthLimitHintAfter);

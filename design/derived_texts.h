@@ -39,6 +39,10 @@ std::string OptionTooltip(triangle::QuantityIndex option);
 // shortens it ("R описана, радиус R на описаната окръжност").
 std::string OptionAccessibleName(triangle::QuantityIndex option);
 
+// A desktop tooltip: `tooltip`, then the line that says F1 opens the solution window; no
+// tooltip (an empty text) stays none.
+std::string WithSolutionWindowLine(std::string tooltip);
+
 // What a field says when it refuses an edit that would not fit in `limit` characters.
 std::string LengthLimitHint(int limit);
 

@@ -21,6 +21,7 @@
 #include "design/window_design.h"
 #include "qt/design_to_qt.h"
 #include "qt/qt_text.h"
+#include "qt/solution_window.h"
 
 namespace qt_ui {
 namespace {
@@ -113,7 +114,7 @@ QWidget* CalculatorWindow::CreateControl(const design::Control& layout) {
       SetBackground(option, *layout.background);
       const auto measure = static_cast<triangle::QuantityIndex>(layout.index);
       option->setAccessibleName(ToQString(design::OptionAccessibleName(measure)));
-      option->setToolTip(ToQString(design::OptionTooltip(measure)));
+      option->setToolTip(ToQString(design::WithSolutionWindowLine(design::OptionTooltip(measure))));
       option_group_->addButton(option, layout.index);
       return options_.at(layout.index) = option;
     }
@@ -176,6 +177,7 @@ void CalculatorWindow::OnOptionChosen(int index) {
   ClearResultTooltips();  // the fields are about to change
   reading_notice_->Hide();
   controller_.OnOptionClick(static_cast<std::int16_t>(index));
+  UpdateSolutionWindow();
 }
 
 // Chosen by the mouse or Space: ready for typing. The arrow keys keep the focus on the options
@@ -194,8 +196,11 @@ void CalculatorWindow::OnCommandClicked(int index) {
     KeepFocusOnAControl();
     ShowResultTooltips();
   } catch (const std::exception& failure) {
+    UpdateSolutionWindow();  // a failed calculation has no solution
     ReportFailure(ToQString(design::FailureMessage(failure)));
+    return;
   }
+  UpdateSolutionWindow();
 }
 
 void CalculatorWindow::ReportFailure(const QString& message) {
@@ -207,6 +212,23 @@ void CalculatorWindow::ReportFailure(const QString& message) {
 void CalculatorWindow::AddShortcuts() {
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated,
           buttons_.at(controller::MainWindow::kClearButton), &QPushButton::click);
+  connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+          &CalculatorWindow::OpenSolutionWindow);
+}
+
+// Made when first asked for: the calculator starts as it always has.
+void CalculatorWindow::OpenSolutionWindow() {
+  if (solution_window_ == nullptr) {
+    solution_window_ = new SolutionWindow(this);
+    UpdateSolutionWindow();
+  }
+  solution_window_->Open();
+}
+
+void CalculatorWindow::UpdateSolutionWindow() {
+  if (solution_window_ != nullptr) {
+    solution_window_->Follow(controller_.LastCalculation(), controller_.Format());
+  }
 }
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
@@ -234,7 +256,7 @@ void CalculatorWindow::ShowResultTooltips() {
   const auto explanations =
       design::ResultExplanations(calculation->given, calculation->values, controller_.Format());
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    fields_[k]->setToolTip(ToQString(explanations[k]));
+    fields_[k]->setToolTip(ToQString(design::WithSolutionWindowLine(explanations[k])));
   }
 }
 

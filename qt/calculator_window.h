@@ -20,6 +20,8 @@ class QRadioButton;
 
 namespace qt_ui {
 
+class SolutionWindow;
+
 // The calculator's one window: the controls of the window design, carrying out the window
 // operations for the controller and passing the user's clicks to it.
 class CalculatorWindow final : public QWidget, public platform::WindowView {
@@ -46,6 +48,9 @@ class CalculatorWindow final : public QWidget, public platform::WindowView {
   // The notice about how a field was read; hidden while there is none.
   QLabel* ReadingNoticeLabel() const { return reading_notice_; }
   std::int16_t SelectedOption() const { return controller_.SelectedOption(); }
+  // The window with the solution and the figure (F1); null until first opened.
+  SolutionWindow* Solution() const { return solution_window_; }
+  void OpenSolutionWindow();
 
  protected:
   // Ctrl+C with nothing selected copies every measure; arrow keys on an option are told
@@ -66,6 +71,8 @@ class CalculatorWindow final : public QWidget, public platform::WindowView {
   void ShowResultTooltips();
   void ClearResultTooltips();
   void CopyMeasures() const;
+  // The solution window, once open, shows the calculation the fields show.
+  void UpdateSolutionWindow();
 
   std::array<QPlainTextEdit*, 2> info_fields_{};
   QLabel* label_ = nullptr;
@@ -76,6 +83,7 @@ class CalculatorWindow final : public QWidget, public platform::WindowView {
   bool moving_between_options_ = false;  // an arrow key is choosing the next option
   QButtonGroup* option_group_ = nullptr;
   QButtonGroup* command_group_ = nullptr;
+  SolutionWindow* solution_window_ = nullptr;
   controller::MainWindow controller_;
 };
 

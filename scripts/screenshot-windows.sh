@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates docs/screenshot-windows.png: the Windows edition under Wine on a private Xvfb
-# server, after choosing the area, typing 12 and pressing "Изчисли". Needs the mingw build
+# server, after choosing the area, typing 12 and pressing "Изчисли"; and
+# docs/screenshot-windows-solution.png: that window beside the solution window F1 then opens. Needs the mingw build
 # (cmake --preset mingw && cmake --build --preset mingw), wine, xvfb, xdotool, x11-apps and
 # imagemagick.
 set -euo pipefail
@@ -23,3 +24,20 @@ sleep 1
 xwd -silent -id "$window" -out "$workdir/window.xwd"
 convert "$workdir/window.xwd" docs/screenshot-windows.png
 echo docs/screenshot-windows.png
+
+xdotool key F1
+# The window that shows up beside the calculator (xdotool matches no Cyrillic name under
+# every locale).
+solution=
+for _ in $(seq 120); do
+  solution=$(xdotool search --onlyvisible --name '.' 2>/dev/null | grep -vx "$window" | head -n1) || true
+  [[ -n "$solution" ]] && break
+  sleep 0.5
+done
+[[ -n "$solution" ]] || { echo "FAIL: F1 opened no window" >&2; exit 1; }
+sleep 1
+xwd -silent -id "$solution" -out "$workdir/solution.xwd"
+# Side by side, as on a desktop: the screen of Xvfb is too narrow for both.
+convert "$workdir/window.xwd" -size 12x1 xc:white "$workdir/solution.xwd" \
+  -background white -gravity north +append docs/screenshot-windows-solution.png
+echo docs/screenshot-windows-solution.png

@@ -10,6 +10,7 @@
 #include "design/pixels.h"
 #include "design/texts.h"
 #include "triangle/failures.h"
+#include "win32/clipboard.h"
 #include "win32/command_button.h"
 #include "win32/dpi.h"
 #include "win32/wide_text.h"
@@ -20,6 +21,8 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"EquilateralTriangleCalculator";
 constexpr DWORD kWindowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// The system menu's entry that opens the solution window (below 0xF000, a multiple of 16).
+constexpr UINT kSolutionMenuCommand = 0x0010;
 // Each control's identifier is this plus its row in the design.
 constexpr int kFirstControlId = 100;
 constexpr UINT_PTR kOptionSubclassId = 1;
@@ -137,6 +140,11 @@ CalculatorWindow::CalculatorWindow(HINSTANCE instance, triangle::NumberFormat fo
                             nullptr, instance, this);
   if (window_ == nullptr) throw std::runtime_error("the window could not be created");
   CreateControls(instance);
+  if (const HMENU system_menu = GetSystemMenu(window_, FALSE); system_menu != nullptr) {
+    AppendMenuW(system_menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(system_menu, MF_STRING, kSolutionMenuCommand,
+                Widen(design::texts::kSolutionMenuItem).c_str());
+  }
   if (const UINT dpi = WindowDpi(window_); dpi != dpi_) LayOut(dpi);
 }
 
@@ -341,7 +349,9 @@ void CalculatorWindow::ShowChosenOption() {
 void CalculatorWindow::EnsureHoverTips() {
   if (hover_tips_.IsCreated() || !hover_tips_.Create(window_, dpi_)) return;
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    hover_tips_.SetText(options_.at(k), Widen(design::OptionTooltip(k)));
+    hover_tips_.SetText(
+        options_.at(k),
+        WithWindowsLineBreaks(Widen(design::WithSolutionWindowLine(design::OptionTooltip(k)))));
     hover_tips_.SetText(fields_.at(k).Handle(), FieldHoverText(k));
   }
 }
@@ -373,9 +383,21 @@ void CalculatorWindow::SetExplanations() {
                                       calculation->given, calculation->values, controller_.Format())
                                 : std::array<std::string, triangle::kQuantityCount>{};
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    explanations_.at(k) = WithWindowsLineBreaks(Widen(explanations.at(k)));
+    explanations_.at(k) =
+        WithWindowsLineBreaks(Widen(design::WithSolutionWindowLine(explanations.at(k))));
     UpdateFieldTip(k);
   }
+  // The solution window, once open, follows the fields.
+  solution_window_.Follow(calculation, controller_.Format());
+}
+
+void CalculatorWindow::OpenSolutionWindow() {
+  if (!solution_window_.IsCreated()) {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+    if (!solution_window_.Create(instance, window_)) return;
+    solution_window_.Follow(controller_.LastCalculation(), controller_.Format());
+  }
+  solution_window_.Open();
 }
 
 LRESULT CALLBACK CalculatorWindow::Procedure(HWND window, UINT message, WPARAM wparam,
@@ -420,6 +442,12 @@ LRESULT CalculatorWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARA
     case WM_COMMAND:
       if (lparam != 0) OnCommand(reinterpret_cast<HWND>(lparam), HIWORD(wparam));
       return 0;
+    case WM_SYSCOMMAND:
+      if ((wparam & 0xFFF0) == kSolutionMenuCommand) {
+        OpenSolutionWindow();
+        return 0;
+      }
+      break;
     case WM_ACTIVATE:
       // Windows does not keep a plain window's focused control: the dialog keyboard needs it.
       if (LOWORD(wparam) == WA_INACTIVE) {
@@ -537,12 +565,16 @@ void CalculatorWindow::ReportFailure(std::string_view message) const {
 }
 
 bool CalculatorWindow::HandleKeyboardMessage(MSG& message) {
+  if (solution_window_.HandleKeyboardMessage(message)) return true;
   if (window_ == nullptr || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
     return false;
   }
   if (message.message == WM_KEYDOWN && !IsKeyDown(VK_MENU)) {
     const HWND focus = GetFocus();
     switch (message.wParam) {
+      case VK_F1:
+        OpenSolutionWindow();
+        return true;
       case VK_RETURN:  // Enter on the number pad is VK_RETURN too
         // A focused button answers Return itself; everywhere else it calculates.
         OnCommandClicked(focus == buttons_[1] ? controller::MainWindow::kClearButton
@@ -627,20 +659,7 @@ void CalculatorWindow::MoveAmongOptions(HWND focus, int step) {
 }
 
 void CalculatorWindow::CopyMeasures() const {
-  const std::wstring text = Widen(design::MeasuresAsText(*this, "\r\n"));
-  if (!OpenClipboard(window_)) return;
-  EmptyClipboard();
-  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes); memory != nullptr) {
-    if (void* target = GlobalLock(memory); target != nullptr) {
-      CopyMemory(target, text.c_str(), bytes);
-      GlobalUnlock(memory);
-      if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) GlobalFree(memory);
-    } else {
-      GlobalFree(memory);
-    }
-  }
-  CloseClipboard();
+  CopyToClipboard(window_, Widen(design::MeasuresAsText(*this, "\r\n")));
 }
 
 }  // namespace win32_ui

@@ -14,6 +14,7 @@
 #include "win32/field_notice.h"
 #include "win32/hover_tips.h"
 #include "win32/quantity_field.h"
+#include "win32/solution_window.h"
 
 namespace win32_ui {
 
@@ -54,6 +55,9 @@ class CalculatorWindow final : public platform::WindowView {
   std::int16_t SelectedOption() const { return controller_.SelectedOption(); }
   // The tooltip control of the controls' hover texts; null until first needed.
   HWND HoverTipControl() const { return hover_tips_.Handle(); }
+  // The window with the solution and the figure: F1, or the system menu's entry.
+  void OpenSolutionWindow();
+  const SolutionWindow& Solution() const { return solution_window_; }
 
   void ClearOption(triangle::QuantityIndex option) override;
   std::string FieldText(triangle::QuantityIndex field) const override;
@@ -119,6 +123,7 @@ class CalculatorWindow final : public platform::WindowView {
   HBRUSH window_brush_ = nullptr;
   std::array<HBRUSH, design::kControlCount> brushes_{};  // each row's design colour, if any
   bool quit_when_closed_ = false;
+  SolutionWindow solution_window_;       // made when first opened
   bool moving_between_options_ = false;  // an arrow key, not a click, chooses the option
   HWND option_acted_on_ = nullptr;       // the option the user is clicking or pressing Space on
   controller::MainWindow controller_;

@@ -6,13 +6,16 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <memory>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "win32/figure_painter.h"
 #include "win32/wide_text.h"
 
 namespace win32_ui {
@@ -694,16 +697,16 @@ TEST_F(CalculatorWindowTest, HoverTextsExplainResultsAndShowCutTextsWhole) {
     const wchar_t* text;
   } after_side_3[] = {
       {triangle::kSide, L""},
-      {triangle::kPerimeter, L"P = 3·a\r\n= 9"},
-      {triangle::kHeight, L"h = a·√3/2\r\n= 2.598076211353316"},
-      {triangle::kCircumradius, L"R = a/√3\r\n= 1.7320508075688774"},
+      {triangle::kPerimeter, L"P = 3·a\r\n= 9\r\nF1: решението и чертежът"},
+      {triangle::kHeight, L"h = a·√3/2\r\n= 2.598076211353316\r\nF1: решението и чертежът"},
+      {triangle::kCircumradius, L"R = a/√3\r\n= 1.7320508075688774\r\nF1: решението и чертежът"},
   };
   for (const auto& [field, text] : after_side_3) {
     SCOPED_TRACE(field);
     EXPECT_EQ(HoverText(*window_, window_->Field(field)), text);
   }
   EXPECT_EQ(HoverText(*window_, window_->Option(triangle::kArea)),
-            L"Страната от тази величина: a = √(4·S/√3)");
+            L"Страната от тази величина: a = √(4·S/√3)\r\nF1: решението и чертежът");
 
   Click(window_->Option(triangle::kPerimeter));
   Enter(triangle::kSide, L"1234567.5");
@@ -711,10 +714,139 @@ TEST_F(CalculatorWindowTest, HoverTextsExplainResultsAndShowCutTextsWhole) {
   const std::wstring area = L"659,979,302,597.1785";
   ASSERT_EQ(Field(triangle::kArea), area);
   EXPECT_EQ(HoverText(*window_, window_->Field(triangle::kArea)),
-            area + L"\r\nS = a·√3·a/4\r\n= 659979302597.1785");
+            area + L"\r\nS = a·√3·a/4\r\n= 659979302597.1785\r\nF1: решението и чертежът");
   // Choosing a measure ends the calculation the fields showed: the cut text stays whole.
   Click(window_->Option(triangle::kHeight));
   EXPECT_EQ(HoverText(*window_, window_->Field(triangle::kArea)), area);
+}
+
+// The rectangle of the window and of each of its controls, in screen pixels.
+std::vector<RECT> Rectangles(const CalculatorWindow& window) {
+  std::vector<RECT> rectangles(design::kControlCount + 1);
+  GetWindowRect(window.Handle(), &rectangles[0]);
+  for (std::size_t row = 0; row < design::kControlCount; ++row) {
+    GetWindowRect(window.Control(row), &rectangles[row + 1]);
+  }
+  return rectangles;
+}
+
+bool SameRectangles(const std::vector<RECT>& left, const std::vector<RECT>& right) {
+  return std::equal(left.begin(), left.end(), right.begin(), right.end(),
+                    [](const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; });
+}
+
+// Each line of the solution ends in the value it leads to: the last word after "=" or "≈".
+std::set<std::wstring> ValuesTheLinesLeadTo(std::wstring_view solution) {
+  std::set<std::wstring> values;
+  std::size_t start = 0;
+  while (start < solution.size()) {
+    std::size_t end = solution.find(L"\r\n", start);
+    if (end == std::wstring_view::npos) end = solution.size();
+    const std::wstring_view line = solution.substr(start, end - start);
+    if (!line.empty()) values.emplace(line.substr(line.rfind(L' ') + 1));
+    start = end + 2;
+  }
+  return values;
+}
+
+// F1 opens, beside the unchanged calculator, a window of its own with the calculation's
+// solution, whose numbers are the fields'; it follows the next calculation, the system menu
+// opens it too, and Ctrl+C in it copies the whole solution.
+TEST_F(CalculatorWindowTest, F1OpensTheSolutionWithTheFieldsNumbers) {
+  const std::vector<RECT> designed = Rectangles(*window_);
+  Enter(triangle::kArea, L"12");
+  Click(window_->CommandButton(0));
+  MSG key = KeyDown(window_->Field(triangle::kArea), VK_F1);
+  EXPECT_TRUE(window_->HandleKeyboardMessage(key));
+  const SolutionWindow& solution = window_->Solution();
+  ASSERT_TRUE(solution.IsCreated());
+  EXPECT_TRUE(IsWindowVisible(solution.Handle()));
+  EXPECT_EQ(GetWindow(solution.Handle(), GW_OWNER), window_->Handle());
+  EXPECT_TRUE(IsWindowEnabled(window_->Handle())) << "not modal";
+  EXPECT_TRUE(SameRectangles(Rectangles(*window_), designed));
+
+  const auto field_texts = [this] {
+    std::set<std::wstring> texts;
+    for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) texts.insert(Field(k));
+    return texts;
+  };
+  const std::wstring shown = TextOf(solution.SolutionText());
+  EXPECT_EQ(ValuesTheLinesLeadTo(shown), field_texts());
+  EXPECT_EQ(shown.rfind(L"Дадено: S = 12\r\n", 0), 0U) << Narrow(shown);
+
+  Click(window_->CommandButton(1));  // cleared: the side's field would keep its result
+  EXPECT_TRUE(solution.WholeSolution().empty());
+  Enter(triangle::kSide, L"3");
+  Click(window_->CommandButton(0));
+  EXPECT_EQ(ValuesTheLinesLeadTo(TextOf(solution.SolutionText())), field_texts());
+
+  // Tab goes round the figure, whose window text is its text alternative, and the solution.
+  SetFocus(solution.SolutionText());  // the calculation above was typed in the calculator
+  key = KeyDown(solution.SolutionText(), VK_TAB);
+  EXPECT_TRUE(window_->HandleKeyboardMessage(key));
+  EXPECT_EQ(GetFocus(), solution.Figure());
+  EXPECT_NE(TextOf(solution.Figure()).find(Field(triangle::kPerimeter)), std::wstring::npos)
+      << Narrow(TextOf(solution.Figure()));
+  key = KeyDown(solution.Figure(), VK_TAB);
+  EXPECT_TRUE(window_->HandleKeyboardMessage(key));
+  EXPECT_EQ(GetFocus(), solution.SolutionText());
+
+  // Ctrl+C with nothing selected in the solution: all of it.
+  SetFocus(solution.SolutionText());
+  SendMessageW(solution.SolutionText(), EM_SETSEL, 0, 0);
+  SetKeyDown(VK_CONTROL, true);
+  key = KeyDown(solution.SolutionText(), 'C');
+  const bool copied = window_->HandleKeyboardMessage(key);
+  SetKeyDown(VK_CONTROL, false);
+  EXPECT_TRUE(copied);
+  EXPECT_EQ(ClipboardText(), TextOf(solution.SolutionText()));
+
+  // Closed, it comes back from the system menu.
+  SendMessageW(solution.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindowVisible(solution.Handle()));
+  const HMENU menu = GetSystemMenu(window_->Handle(), FALSE);
+  const int last = GetMenuItemCount(menu) - 1;
+  wchar_t entry[64] = {};
+  GetMenuStringW(menu, static_cast<UINT>(last), entry, 64, MF_BYPOSITION);
+  EXPECT_STREQ(entry, L"Решение и чертеж\tF1");
+  SendMessageW(window_->Handle(), WM_SYSCOMMAND, GetMenuItemID(menu, last), 0);
+  EXPECT_TRUE(IsWindowVisible(solution.Handle()));
+  EXPECT_TRUE(SameRectangles(Rectangles(*window_), designed));
+}
+
+// The figure fills what its window gives it, in GDI, with the given measure in its ink.
+TEST(FigurePainter, DrawsTheGivenMeasureInItsInkAtAnySize) {
+  const std::array<double, triangle::kQuantityCount> values = {3,
+                                                               9,
+                                                               3.897114317029974,
+                                                               2.598076211353316,
+                                                               2.598076211353316,
+                                                               2.598076211353316,
+                                                               1.7320508075688772,
+                                                               0.8660254037844386};
+  const design::Figure figure = design::DescribeFigure(triangle::kSide, values, kUsSettings);
+  const auto given = std::find_if(figure.shapes.begin(), figure.shapes.end(),
+                                  [](const design::FigureShape& shape) { return shape.given; });
+  ASSERT_NE(given, figure.shapes.end());
+  const COLORREF ink = RGB(given->ink.stroke.red, given->ink.stroke.green, given->ink.stroke.blue);
+  for (const SIZE size : {SIZE{150, 210}, SIZE{600, 840}}) {
+    SCOPED_TRACE(size.cx);
+    const HDC screen = GetDC(nullptr);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ previous = SelectObject(dc, bitmap);
+    DrawFigure(dc, RECT{0, 0, size.cx, size.cy}, figure);
+    int in_ink = 0;
+    for (int y = 0; y < size.cy; y += 1) {
+      for (int x = 0; x < size.cx; x += 1) in_ink += GetPixel(dc, x, y) == ink;
+    }
+    EXPECT_GT(in_ink, size.cx / 3) << "the side AB at least";
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 255, 255));
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+  }
 }
 
 }  // namespace

@@ -1,0 +1,374 @@
+#include "win32/solution_window.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "design/solution.h"
+#include "design/texts.h"
+#include "design/window_design.h"
+#include "win32/clipboard.h"
+#include "win32/dpi.h"
+#include "win32/figure_painter.h"
+#include "win32/wide_text.h"
+
+namespace win32_ui {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"EquilateralTriangleSolution";
+constexpr wchar_t kFigureClass[] = L"EquilateralTriangleFigure";
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+// At 96 dots per inch: room for the figure and the longest line of a solution side by side.
+constexpr SIZE kStartClientSize{860, 440};
+// The window's family a little larger than its 12 points: the solution is read line by line.
+constexpr int kSolutionPoints = 14;
+constexpr SIZE kSmallestClientSize{320, 200};
+constexpr int kMargin = 8;
+
+int Scaled(int pixels_at_96, UINT dpi) {
+  return MulDiv(pixels_at_96, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+}
+
+// Families tried in turn when the window's own lacks a character of the solution, which a
+// plain edit control would show as a blank: Times New Roman has no "⇒" on some systems.
+constexpr const wchar_t* kFallbackFamilies[] = {L"Cambria", L"Cambria Math", L"DejaVu Serif",
+                                                L"Segoe UI Symbol"};
+
+HFONT CreateSolutionFont(const std::wstring& family, UINT dpi) {
+  return CreateFontW(
+      -MulDiv(kSolutionPoints, static_cast<int>(dpi), 72), 0, 0, 0, design::kFont.weight, FALSE,
+      FALSE, FALSE, static_cast<BYTE>(design::kFont.charset), OUT_DEFAULT_PRECIS,
+      CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN, family.c_str());
+}
+
+// Whether the font of `family` has a glyph for every character of `text` (line breaks
+// aside); a family the system does not have (another one stands in) has none.
+bool DrawsEveryCharacter(const std::wstring& family, std::wstring_view text, bool substitute_ok) {
+  std::wstring characters;
+  for (const wchar_t c : text) {
+    if (c >= L' ') characters += c;
+  }
+  const HFONT font = CreateSolutionFont(family, USER_DEFAULT_SCREEN_DPI);
+  const HDC dc = GetDC(nullptr);
+  const HGDIOBJ previous = SelectObject(dc, font);
+  wchar_t face[LF_FACESIZE] = {};
+  GetTextFaceW(dc, LF_FACESIZE, face);
+  bool draws = substitute_ok || _wcsicmp(face, family.c_str()) == 0;
+  if (draws && !characters.empty()) {
+    std::vector<WORD> glyphs(characters.size());
+    draws = GetGlyphIndicesW(dc, characters.c_str(), static_cast<int>(characters.size()),
+                             glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS) != GDI_ERROR &&
+            std::find(glyphs.begin(), glyphs.end(), WORD{0xFFFF}) == glyphs.end();
+  }
+  SelectObject(dc, previous);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(font);
+  return draws;
+}
+
+// The window's own family if it draws all of `text`, else the first fallback that does.
+std::wstring FamilyFor(std::wstring_view text) {
+  const std::wstring own = Widen(design::kFont.family);
+  if (DrawsEveryCharacter(own, text, true)) return own;
+  for (const wchar_t* family : kFallbackFamilies) {
+    if (DrawsEveryCharacter(family, text, false)) return family;
+  }
+  return own;
+}
+
+bool IsKeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+
+bool RegisterClasses(HINSTANCE instance, WNDPROC window_procedure, WNDPROC figure_procedure) {
+  static const bool registered = [&] {
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof window_class;
+    window_class.lpfnWndProc = window_procedure;
+    window_class.hInstance = instance;
+    window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    window_class.lpszClassName = kWindowClass;
+    // The calculator's icon, as its window class loads it.
+    window_class.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                       GetSystemMetrics(SM_CXICON),
+                                                       GetSystemMetrics(SM_CYICON), LR_SHARED));
+    window_class.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                         GetSystemMetrics(SM_CXSMICON),
+                                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    if (RegisterClassExW(&window_class) == 0) return false;
+    WNDCLASSEXW figure_class{};
+    figure_class.cbSize = sizeof figure_class;
+    figure_class.lpfnWndProc = figure_procedure;
+    figure_class.hInstance = instance;
+    figure_class.hCursor = window_class.hCursor;
+    figure_class.lpszClassName = kFigureClass;
+    return RegisterClassExW(&figure_class) != 0;
+  }();
+  return registered;
+}
+
+}  // namespace
+
+SolutionWindow::~SolutionWindow() {
+  if (window_ != nullptr) {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+  if (text_font_ != nullptr) DeleteObject(text_font_);
+}
+
+bool SolutionWindow::Create(HINSTANCE instance, HWND owner) {
+  if (window_ != nullptr) return true;
+  if (!RegisterClasses(instance, &SolutionWindow::Procedure, &SolutionWindow::FigureProcedure)) {
+    return false;
+  }
+  owner_ = owner;
+  dpi_ = WindowDpi(owner);
+  const SIZE outer =
+      OuterSize({Scaled(kStartClientSize.cx, dpi_), Scaled(kStartClientSize.cy, dpi_)},
+                kWindowStyle, 0, dpi_);
+  CreateWindowExW(0, kWindowClass, Widen(design::texts::kSolutionWindowTitle).c_str(), kWindowStyle,
+                  CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, owner, nullptr, instance, this);
+  if (window_ == nullptr) return false;
+  // A focusable figure whose window text is its text alternative, which screen readers read.
+  figure_ = CreateWindowExW(0, kFigureClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0,
+                            window_, nullptr, instance, this);
+  // Screen readers name an edit control after the static text just before it.
+  CreateWindowExW(0, L"STATIC", Widen(design::texts::kSolutionTextName).c_str(),
+                  WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, window_, nullptr, instance, nullptr);
+  text_ = CreateWindowExW(
+      WS_EX_CLIENTEDGE, L"EDIT", L"",
+      WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+      0, 0, 0, 0, window_, nullptr, instance, nullptr);
+  if (figure_ == nullptr || text_ == nullptr) {
+    DestroyWindow(window_);
+    return false;
+  }
+  text_family_ = Widen(design::kFont.family);
+  SetDpi(WindowDpi(window_));
+  Follow(std::nullopt, triangle::DecimalPointFormat());
+  return true;
+}
+
+void SolutionWindow::Follow(const std::optional<controller::MainWindow::Calculation>& calculation,
+                            const triangle::NumberFormat& format) {
+  if (window_ == nullptr) return;
+  if (calculation) {
+    solution_ =
+        Widen(design::SolutionText(calculation->given, calculation->values, format, "\r\n"));
+    figure_description_ = design::DescribeFigure(calculation->given, calculation->values, format);
+  } else {
+    solution_.clear();
+    figure_description_ = design::DescribeFigure();
+  }
+  const std::wstring shown =
+      solution_.empty() ? WithWindowsLineBreaks(Widen(design::texts::kNoSolutionYet)) : solution_;
+  if (const std::wstring family = FamilyFor(shown); family != text_family_) {
+    text_family_ = family;
+    SetDpi(dpi_);
+  }
+  SetWindowTextW(text_, shown.c_str());
+  SetWindowTextW(figure_, Widen(figure_description_.description).c_str());
+  InvalidateRect(figure_, nullptr, FALSE);
+}
+
+void SolutionWindow::Open() {
+  if (window_ == nullptr) return;
+  if (!placed_ && owner_ != nullptr) {
+    // Beside the calculator, where it hides none of it, if its monitor has room there.
+    RECT owner{};
+    RECT own{};
+    GetWindowRect(owner_, &owner);
+    GetWindowRect(window_, &own);
+    const int width = own.right - own.left;
+    int left = owner.right + Scaled(kMargin, dpi_);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoW(MonitorFromWindow(owner_, MONITOR_DEFAULTTONEAREST), &monitor) &&
+        left + width > monitor.rcWork.right) {
+      left = std::max(monitor.rcWork.left, static_cast<LONG>(monitor.rcWork.right - width));
+    }
+    SetWindowPos(window_, nullptr, left, owner.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    placed_ = true;
+  }
+  ShowWindow(window_, SW_SHOWNORMAL);
+  SetForegroundWindow(window_);
+  SetFocus(text_);
+}
+
+bool SolutionWindow::HandleKeyboardMessage(MSG& message) {
+  if (window_ == nullptr || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
+    return false;
+  }
+  if (message.message != WM_KEYDOWN || IsKeyDown(VK_MENU)) return false;
+  const HWND focus = GetFocus();
+  switch (message.wParam) {
+    case VK_TAB:
+      if (IsKeyDown(VK_CONTROL)) return false;
+      SetFocus(focus == text_ ? figure_ : text_);  // two stops, either way round
+      return true;
+    case VK_ESCAPE:
+      ShowWindow(window_, SW_HIDE);
+      return true;
+    case 'C': {
+      if (!IsKeyDown(VK_CONTROL) || IsKeyDown(VK_SHIFT)) return false;
+      DWORD start = 0;
+      DWORD end = 0;
+      if (focus == text_) {
+        SendMessageW(text_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+      }
+      if (start != end) return false;  // the edit control copies what is selected
+      CopySolution();
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+void SolutionWindow::CopySolution() const { CopyToClipboard(window_, solution_); }
+
+void SolutionWindow::SetDpi(UINT dpi) {
+  dpi_ = dpi;
+  const HFONT font = CreateSolutionFont(text_family_, dpi);
+  SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (text_font_ != nullptr) DeleteObject(text_font_);
+  text_font_ = font;
+  LayOut();
+}
+
+// The figure on the left, the solution on the right. The figure is taller than wide: the
+// solution's long lines get the larger share.
+void SolutionWindow::LayOut() {
+  if (figure_ == nullptr || text_ == nullptr) return;
+  RECT client{};
+  GetClientRect(window_, &client);
+  const int margin = Scaled(kMargin, dpi_);
+  const int inner_width = std::max(0, static_cast<int>(client.right) - 3 * margin);
+  const int height = std::max(0, static_cast<int>(client.bottom) - 2 * margin);
+  const int figure_width = inner_width * 2 / 5;
+  MoveWindow(figure_, margin, margin, figure_width, height, TRUE);
+  MoveWindow(text_, 2 * margin + figure_width, margin, inner_width - figure_width, height, TRUE);
+}
+
+// Drawn off screen and copied in one step, so that resizing does not flicker.
+void SolutionWindow::PaintFigure() {
+  PAINTSTRUCT paint{};
+  const HDC dc = BeginPaint(figure_, &paint);
+  RECT area{};
+  GetClientRect(figure_, &area);
+  const HDC buffer = CreateCompatibleDC(dc);
+  const HBITMAP bitmap =
+      CreateCompatibleBitmap(dc, std::max(1L, area.right), std::max(1L, area.bottom));
+  const HGDIOBJ previous = SelectObject(buffer, bitmap);
+  DrawFigure(buffer, area, figure_description_);
+  if (GetFocus() == figure_) DrawFocusRect(buffer, &area);
+  BitBlt(dc, 0, 0, area.right, area.bottom, buffer, 0, 0, SRCCOPY);
+  SelectObject(buffer, previous);
+  DeleteObject(bitmap);
+  DeleteDC(buffer);
+  EndPaint(figure_, &paint);
+}
+
+LRESULT CALLBACK SolutionWindow::Procedure(HWND window, UINT message, WPARAM wparam,
+                                           LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* self =
+        static_cast<SolutionWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<SolutionWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+  return self->HandleMessage(window, message, wparam, lparam);
+}
+
+LRESULT CALLBACK SolutionWindow::FigureProcedure(HWND figure, UINT message, WPARAM wparam,
+                                                 LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    SetWindowLongPtrW(
+        figure, GWLP_USERDATA,
+        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<SolutionWindow*>(GetWindowLongPtrW(figure, GWLP_USERDATA));
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // painted whole
+    case WM_PAINT:
+      if (self != nullptr && self->figure_ == figure) {
+        self->PaintFigure();
+        return 0;
+      }
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      InvalidateRect(figure, nullptr, FALSE);  // the focus rectangle
+      return 0;
+    case WM_LBUTTONDOWN:
+      SetFocus(figure);
+      return 0;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(figure, GWLP_USERDATA, 0);
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(figure, message, wparam, lparam);
+}
+
+LRESULT SolutionWindow::HandleMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_SIZE:
+      LayOut();
+      return 0;
+    case WM_GETMINMAXINFO: {
+      const SIZE smallest =
+          OuterSize({Scaled(kSmallestClientSize.cx, dpi_), Scaled(kSmallestClientSize.cy, dpi_)},
+                    kWindowStyle, 0, dpi_);
+      auto& limits = *reinterpret_cast<MINMAXINFO*>(lparam);
+      limits.ptMinTrackSize = {smallest.cx, smallest.cy};
+      return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+      // The read-only solution on the white of a text field, at full contrast.
+      if (reinterpret_cast<HWND>(lparam) == text_) {
+        const auto dc = reinterpret_cast<HDC>(wparam);
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+      }
+      break;
+    case WM_ACTIVATE:
+      // Windows does not keep a plain window's focused control: back where it was.
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus == figure_ || focus == text_) focus_when_deactivated_ = focus;
+      } else if (text_ != nullptr) {
+        SetFocus(focus_when_deactivated_ != nullptr ? focus_when_deactivated_ : text_);
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      ShowWindow(window, SW_HIDE);  // opened again with F1, as it was
+      return 0;
+    case kDpiChangedMessage: {
+      SetDpi(HIWORD(wparam));
+      const auto& suggested = *reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      window_ = nullptr;
+      figure_ = nullptr;
+      text_ = nullptr;
+      focus_when_deactivated_ = nullptr;
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+}  // namespace win32_ui

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "controller/main_window.h"
+#include "design/figure.h"
+#include "triangle/number_format.h"
+
+namespace win32_ui {
+
+// The second window: the step-by-step solution of the last calculation beside its figure,
+// drawn with GDI at the monitor's resolution. Non-modal and resizable, owned by the calculator
+// window (above it, minimised with it); closing it only hides it.
+class SolutionWindow {
+ public:
+  SolutionWindow() = default;
+  ~SolutionWindow();
+  SolutionWindow(const SolutionWindow&) = delete;
+  SolutionWindow& operator=(const SolutionWindow&) = delete;
+
+  // Makes the window, hidden, owned by `owner`; false if it could not be made.
+  bool Create(HINSTANCE instance, HWND owner);
+  bool IsCreated() const { return window_ != nullptr; }
+
+  // Shows the solution and the figure of `calculation`, or that there is none yet.
+  void Follow(const std::optional<controller::MainWindow::Calculation>& calculation,
+              const triangle::NumberFormat& format);
+  // Shows the window (beside its owner the first time) and puts the focus in the solution.
+  void Open();
+
+  // Tab between the figure and the solution, Ctrl+C with nothing selected copies the whole
+  // solution, Escape closes. True when the message was handled and must not be dispatched.
+  bool HandleKeyboardMessage(MSG& message);
+
+  HWND Handle() const { return window_; }
+  HWND SolutionText() const { return text_; }
+  HWND Figure() const { return figure_; }
+  // The solution as copied: its lines, or nothing while there is none.
+  const std::wstring& WholeSolution() const { return solution_; }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK FigureProcedure(HWND figure, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  void SetDpi(UINT dpi);
+  void LayOut();
+  void PaintFigure();
+  void CopySolution() const;
+
+  HWND window_ = nullptr;
+  HWND owner_ = nullptr;
+  HWND figure_ = nullptr;
+  HWND text_ = nullptr;
+  HWND focus_when_deactivated_ = nullptr;
+  HFONT text_font_ = nullptr;
+  std::wstring text_family_;  // the solution's: the window's own unless it lacks a character
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  bool placed_ = false;
+  design::Figure figure_description_;
+  std::wstring solution_;
+};
+
+}  // namespace win32_ui
