@@ -80,6 +80,9 @@ std::string GivenValueText(double value, const triangle::NumberFormat& format) {
   while (kept > digits && text[kept - 1] == '0') --kept;
   const std::size_t cut_from = kept == digits ? separator : kept;
   text.erase(cut_from, end - cut_from);
+  // A value typed with more decimals than a result has is written with all its digits, as
+  // the pupil typed it, rather than rounded away from the field beside it.
+  if (Relation(text, value, format) != "=") return triangle::FormatFullPrecision(value, format);
   return text;
 }
 

@@ -15,7 +15,7 @@ namespace design {
 
 // The given value as the solution and the figure write it: as a result field would write it,
 // without the zeros that end its decimals ("12" rather than "12,0000", "0,5" rather than
-// "0,5000").
+// "0,5000"); a value that four decimals cannot hold with all its digits ("0,123456").
 std::string GivenValueText(double value, const triangle::NumberFormat& format);
 
 // The solution's lines for a calculation from measure `given`, whose eight values (the given

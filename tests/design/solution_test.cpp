@@ -112,7 +112,8 @@ TEST(SolutionText, TheLinesEachEndedForCopying) {
       "h = m = l = a·√3/2 = 3,4641·√3/2 ≈ 3,0000\r\nr = a/(2·√3) = 3,4641/(2·√3) = 1,0000\r\n");
 }
 
-// The given value as read, without its zeros; "≈" where four decimals cannot hold it.
+// The given value as read, without its zeros; with all its digits where four decimals cannot
+// hold it, so that it is the number the pupil typed.
 TEST(GivenValueText, AsAFieldWritesItWithoutTheTrailingZeros) {
   const triangle::NumberFormat bulgarian = triangle::BulgarianFormat();
   triangle::NumberFormat parentheses = triangle::DecimalPointFormat();
@@ -122,9 +123,10 @@ TEST(GivenValueText, AsAFieldWritesItWithoutTheTrailingZeros) {
   EXPECT_EQ(GivenValueText(0.25, bulgarian), "0,25");
   EXPECT_EQ(GivenValueText(100.5, triangle::DecimalPointFormat()), "100.5");
   EXPECT_EQ(GivenValueText(-2.5, parentheses), "(2.5)");
-  EXPECT_EQ(GivenValueText(0.123456, bulgarian), "0,1235");
+  EXPECT_EQ(GivenValueText(0.123456, bulgarian), "0,123456");
+  EXPECT_EQ(GivenValueText(5.26433, triangle::DecimalPointFormat()), "5.26433");
   EXPECT_EQ(SolutionLines(triangle::kSide, Calculation(triangle::kSide, 0.123456), bulgarian)[0],
-            "Дадено: a ≈ 0,1235");
+            "Дадено: a = 0,123456");
 }
 
 }  // namespace
