@@ -15,8 +15,10 @@ if [[ "${1:-}" == "test" ]]; then
              dbus-x11)  # dbus-x11: the no-I/O test checks that no session bus is started
   # Clang with libc++ (the clang-libcxx preset), which builds GoogleTest from Debian's sources.
   packages+=(libc++-14-dev libc++abi-14-dev googletest)
-  # The Windows edition: cross compiler, Wine to run its tests, icon tools.
-  packages+=(g++-mingw-w64-x86-64-posix wine wine64 imagemagick zip)
+  # The Windows edition: 64- and 32-bit cross compilers, Wine to run their tests (wine32 from
+  # the i386 architecture, added below), icon tools, the Windows Installer package tools.
+  packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 wine32
+             imagemagick zip wixl msitools)
   packages+=(emscripten nodejs chromium)  # WebAssembly, Node, the browser tests
 fi
 [[ "${1:-}" == "web" ]] &&
@@ -30,6 +32,10 @@ for package in "${packages[@]}"; do
 done
 as_root=()
 [[ "$(id -u)" -ne 0 ]] && as_root=(sudo)
+# 32-bit Wine runs the 32-bit Windows program: its packages come from the i386 architecture.
+if [[ " ${missing[*]} " == *" wine32 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${as_root[@]}" dpkg --add-architecture i386
+fi
 if [[ ${#missing[@]} -gt 0 ]]; then
   echo "Installing: ${missing[*]}"
   "${as_root[@]}" apt-get update

@@ -504,16 +504,20 @@ TEST_F(CalculatorWindowTest, ArrowKeysMoveAmongTheOptionsAndChoose) {
 
 // Closed by the user while the object lives: as its controls are destroyed the window still
 // answers as itself (its default handling gets its own handle, not a cleared one).
+int caption_length_seen = -1;
+// A named function: 32-bit Windows calls subclass procedures with the stdcall convention, which
+// a lambda does not convert to.
+LRESULT CALLBACK AskParentOnDestroy(HWND control, UINT message, WPARAM wparam, LPARAM lparam,
+                                    UINT_PTR, DWORD_PTR) {
+  if (message == WM_DESTROY) {
+    caption_length_seen =
+        static_cast<int>(SendMessageW(GetParent(control), WM_GETTEXTLENGTH, 0, 0));
+  }
+  return DefSubclassProc(control, message, wparam, lparam);
+}
+
 TEST_F(CalculatorWindowTest, ClosingLeavesTheWindowItselfUntilItsLastMessage) {
-  static int caption_length_seen = -1;
-  const SUBCLASSPROC ask_parent = [](HWND control, UINT message, WPARAM wparam, LPARAM lparam,
-                                     UINT_PTR, DWORD_PTR) -> LRESULT {
-    if (message == WM_DESTROY) {
-      caption_length_seen =
-          static_cast<int>(SendMessageW(GetParent(control), WM_GETTEXTLENGTH, 0, 0));
-    }
-    return DefSubclassProc(control, message, wparam, lparam);
-  };
+  const SUBCLASSPROC ask_parent = &AskParentOnDestroy;
   const HWND last_control = window_->CommandButton(1);
   ASSERT_TRUE(SetWindowSubclass(last_control, ask_parent, 7, 0));
   SendMessageW(window_->Handle(), WM_CLOSE, 0, 0);
