@@ -135,21 +135,37 @@ CalculatorWindow::CalculatorWindow(HINSTANCE instance, triangle::NumberFormat fo
   window_ = CreateWindowExW(0, kWindowClass, Widen(design::texts::kWindowTitle).c_str(),
                             kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, nullptr,
                             nullptr, instance, this);
-  if (window_ == nullptr) throw std::runtime_error("the window could not be created");
-  CreateControls(instance);
+  if (window_ == nullptr) {
+    Release();
+    throw std::runtime_error("the window could not be created");
+  }
+  try {
+    CreateControls(instance);
+  } catch (...) {
+    // No destructor runs for a constructor that throws: the window and the controls made so
+    // far, which point at this object, go now, before the caller's message box runs a loop.
+    Release();
+    throw;
+  }
   if (const UINT dpi = WindowDpi(window_); dpi != dpi_) LayOut(dpi);
 }
 
-CalculatorWindow::~CalculatorWindow() {
+CalculatorWindow::~CalculatorWindow() { Release(); }
+
+void CalculatorWindow::Release() {
   if (window_ != nullptr) {
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);  // no more messages reach this object
     DestroyWindow(window_);
+    window_ = nullptr;
   }
   if (font_ != nullptr) DeleteObject(font_);
-  for (HBRUSH brush : brushes_) {
+  font_ = nullptr;
+  for (HBRUSH& brush : brushes_) {
     if (brush != nullptr) DeleteObject(brush);
+    brush = nullptr;
   }
-  DeleteObject(window_brush_);
+  if (window_brush_ != nullptr) DeleteObject(window_brush_);
+  window_brush_ = nullptr;
 }
 
 void CalculatorWindow::CreateControls(HINSTANCE instance) {
@@ -218,12 +234,24 @@ void CalculatorWindow::LayOut(UINT dpi) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
   }
+  hover_tips_.Fit(dpi, font_);
   if (old_font != nullptr) DeleteObject(old_font);
   // Which texts are cut may change with the font.
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) UpdateFieldTip(k);
-  const SIZE outer = OuterSize(ClientSize(), kWindowStyle, 0, dpi);
+  const SIZE client = ClientSize();
+  SIZE outer = OuterSize(client, kWindowStyle, 0, dpi);
   SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The frame may not yet be the new resolution's (or, under Wine, never is): the client area
+  // is made exact by the frame the window has.
+  RECT shown{};
+  GetClientRect(window_, &shown);
+  if (shown.right != client.cx || shown.bottom != client.cy) {
+    outer.cx += client.cx - shown.right;
+    outer.cy += client.cy - shown.bottom;
+    SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 SIZE CalculatorWindow::ClientSize() const {
@@ -329,7 +357,7 @@ void CalculatorWindow::ShowChosenOption() {
 }
 
 void CalculatorWindow::EnsureHoverTips() {
-  if (hover_tips_.IsCreated() || !hover_tips_.Create(window_, dpi_)) return;
+  if (hover_tips_.IsCreated() || !hover_tips_.Create(window_, dpi_, font_)) return;
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
     hover_tips_.SetText(options_.at(k), Widen(std::string(design::texts::kOptionTooltipPrefix) +
                                               std::string(design::texts::kSideFromMeasure.at(k))));

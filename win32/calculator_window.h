@@ -61,6 +61,8 @@ class CalculatorWindow final : public platform::WindowView {
   void SetFieldMaxLength(triangle::QuantityIndex field, int max_length) override;
 
  private:
+  // Destroys the window, its controls, font and brushes.
+  void Release();
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK OptionProcedure(HWND option, UINT message, WPARAM wparam, LPARAM lparam,
                                           UINT_PTR id, DWORD_PTR self);
