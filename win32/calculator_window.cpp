@@ -12,6 +12,7 @@
 #include "triangle/failures.h"
 #include "win32/command_button.h"
 #include "win32/dpi.h"
+#include "win32/full_value.h"
 #include "win32/wide_text.h"
 
 namespace win32_ui {
@@ -384,14 +385,16 @@ void CalculatorWindow::UpdateFieldTip(triangle::QuantityIndex field) {
 }
 
 // The calculation's own values at full precision, so the tip shows what the four decimals
-// round.
+// round, grouped as the fields write numbers.
 void CalculatorWindow::SetExplanations() {
   const auto& calculation = controller_.LastCalculation();
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
     explanations_.at(k) =
         calculation && k != calculation->given
-            ? WithWindowsLineBreaks(Widen(design::ResultExplanation(
-                  k, calculation->given, calculation->values.at(k), controller_.Format())))
+            ? WithWindowsLineBreaks(Widen(WithFullValueGrouped(
+                  design::ResultExplanation(k, calculation->given, calculation->values.at(k),
+                                            controller_.Format()),
+                  calculation->values.at(k), controller_.Format())))
             : std::wstring();
     UpdateFieldTip(k);
   }

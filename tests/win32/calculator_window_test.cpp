@@ -673,7 +673,7 @@ TEST_F(CalculatorWindowTest, HoverTextsExplainResultsAndShowCutTextsWhole) {
   const std::wstring area = L"659,979,302,597.1785";
   ASSERT_EQ(Field(triangle::kArea), area);
   EXPECT_EQ(HoverText(*window_, window_->Field(triangle::kArea)),
-            area + L"\r\nS = a·√3·a/4\r\n= 659979302597.1785");
+            area + L"\r\nS = a·√3·a/4\r\n= 659,979,302,597.1785");
   // Choosing a measure ends the calculation the fields showed: the cut text stays whole.
   Click(window_->Option(triangle::kHeight));
   EXPECT_EQ(HoverText(*window_, window_->Field(triangle::kArea)), area);
