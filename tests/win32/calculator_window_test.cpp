@@ -813,6 +813,61 @@ int WindowCount() {
   return count;
 }
 
+// How many pixel rows of the right end of a field's text area (the width of "…") hold dark ink:
+// the dots of "…" are a row or two; digits stand most of the font's height.
+int InkedRowsAtTheRightEnd(HWND field) {
+  UpdateWindow(field);
+  RECT shown{};
+  SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&shown));
+  const HDC dc = GetDC(field);
+  const HGDIOBJ old_font =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(field, WM_GETFONT, 0, 0)));
+  SIZE mark{};
+  GetTextExtentPoint32W(dc, L"\u2026", 1, &mark);
+  SelectObject(dc, old_font);
+  int rows = 0;
+  for (int y = shown.top; y < shown.bottom; ++y) {
+    for (int x = shown.right - mark.cx; x < shown.right; ++x) {
+      const COLORREF pixel = GetPixel(dc, x, y);
+      if (GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 3 * 128) {
+        ++rows;
+        break;
+      }
+    }
+  }
+  ReleaseDC(field, dc);
+  return rows;
+}
+
+// A value wider than its field ends in "…" while the field does not have the caret; selecting
+// and copying it, or copying every measure, takes the whole value.
+TEST_F(CalculatorWindowTest, AValueWiderThanItsFieldEndsInAMarkAndCopiesWhole) {
+  Enter(triangle::kSide, L"1");
+  Click(window_->CommandButton(0));  // lifts the length limit
+  ASSERT_EQ(Field(triangle::kInradius), L"0.2887");
+  EXPECT_EQ(InkedRowsAtTheRightEnd(window_->Field(triangle::kInradius)), 0) << "fits: no mark";
+  Click(window_->Option(triangle::kPerimeter));
+  Enter(triangle::kSide, L"1234567.5");
+  Click(window_->CommandButton(0));
+  const HWND area = window_->Field(triangle::kArea);
+  ASSERT_EQ(Field(triangle::kArea), L"659,979,302,597.1785");
+  ASSERT_NE(GetFocus(), area);
+  EXPECT_LE(InkedRowsAtTheRightEnd(area), 4) << "the dots of the mark";
+  EXPECT_LE(InkedRowsAtTheRightEnd(window_->Field(triangle::kSide)), 4);
+
+  SetFocus(area);
+  EXPECT_GE(InkedRowsAtTheRightEnd(area), 7) << "with the caret, the digits themselves";
+  SendMessageW(area, EM_SETSEL, 0, -1);
+  SendMessageW(area, WM_COPY, 0, 0);
+  EXPECT_EQ(ClipboardText(), L"659,979,302,597.1785");
+  SendMessageW(area, EM_SETSEL, 0, 0);
+  SetKeyDown(VK_CONTROL, true);
+  MSG key = KeyDown(area, 'C');
+  window_->HandleKeyboardMessage(key);
+  SetKeyDown(VK_CONTROL, false);
+  EXPECT_NE(ClipboardText().find(L"лице: 659,979,302,597.1785\r\n"), std::wstring::npos);
+}
+
 // Two hundred calculations, hover texts and refusals, twenty changes of resolution,
 // leave as many windows and GDI objects as there were: GetGuiResources counts them on Windows
 // (Wine's counts nothing); under Wine each font given up on a change of resolution is deleted.
