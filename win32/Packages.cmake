@@ -48,9 +48,11 @@ add_custom_target(win32_installers ALL DEPENDS ${msi_x64} ${msi_x86})
 set(TRIANGLE_WIN32_MSI_X64 ${msi_x64} PARENT_SCOPE)
 set(TRIANGLE_WIN32_MSI_X86 ${msi_x86} PARENT_SCOPE)
 
-# The .zip for teachers: both programs and a read-me in Bulgarian (cpack in the build folder).
+# The .zip for teachers: both programs, a read-me in Bulgarian and, for the school's IT, the
+# installer packages (cpack in the build folder).
 install(TARGETS equilateral-triangle RUNTIME DESTINATION .)
 install(PROGRAMS ${program_32bit} DESTINATION .)
+install(FILES ${msi_x64} ${msi_x86} DESTINATION .)
 install(FILES readme/README.txt DESTINATION .)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME equilateral-triangle)
