@@ -38,7 +38,9 @@ if [[ " ${missing[*]} " == *" wine32 "* ]] && ! dpkg --print-foreign-architectur
 fi
 if [[ ${#missing[@]} -gt 0 ]]; then
   echo "Installing: ${missing[*]}"
-  "${as_root[@]}" apt-get update
+  # A mirror caught mid-sync fails one index (seen with bookworm-security's i386 list): the
+  # install goes on with the lists there are, and fails itself if they do not serve.
+  "${as_root[@]}" apt-get update || echo "apt-get update failed for some lists; installing anyway"
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
 fi
 
