@@ -15,8 +15,10 @@ if [[ "${1:-}" == "test" ]]; then
              dbus-x11)  # dbus-x11: the no-I/O test checks that no session bus is started
   # Clang with libc++ (the clang-libcxx preset), which builds GoogleTest from Debian's sources.
   packages+=(libc++-14-dev libc++abi-14-dev googletest)
-  # The Windows edition: cross compiler, Wine to run its tests, icon tools.
-  packages+=(g++-mingw-w64-x86-64-posix wine wine64 imagemagick zip)
+  # The Windows edition: 64- and 32-bit cross compilers, Wine to run their tests (wine32 for
+  # the 32-bit program below), icon tools, the Windows Installer package tools.
+  packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64
+             imagemagick zip wixl msitools)
   packages+=(emscripten nodejs chromium)  # WebAssembly, Node, the browser tests
 fi
 [[ "${1:-}" == "web" ]] &&
@@ -32,8 +34,23 @@ as_root=()
 [[ "$(id -u)" -ne 0 ]] && as_root=(sudo)
 if [[ ${#missing[@]} -gt 0 ]]; then
   echo "Installing: ${missing[*]}"
-  "${as_root[@]}" apt-get update
+  # A mirror caught mid-sync fails one index (seen with bookworm-security's i386 list): the
+  # install goes on with the lists there are, and fails itself if they do not serve.
+  "${as_root[@]}" apt-get update || echo "apt-get update failed for some lists; installing anyway"
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+fi
+
+# 32-bit Wine runs the 32-bit Windows program's tests; its packages come from the i386
+# architecture and must match their amd64 counterparts version for version, which a mirror
+# caught mid-sync may not offer. Where it cannot be had (or the kernel runs no 32-bit programs)
+# those tests say so and are skipped: nothing else depends on it.
+if [[ "${1:-}" == "test" ]] &&
+   ! dpkg-query -W -f='${Status}' wine32 2>/dev/null | grep -q "install ok installed"; then
+  dpkg --print-foreign-architectures | grep -qx i386 ||
+    "${as_root[@]}" dpkg --add-architecture i386
+  { "${as_root[@]}" apt-get update || true; } &&
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y wine32 ||
+    echo "32-bit Wine could not be installed: the 32-bit program's tests will be skipped"
 fi
 
 # The browser tests' npm packages, as pinned in their lock file; Debian's chromium runs them.

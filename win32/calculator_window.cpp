@@ -13,6 +13,7 @@
 #include "win32/clipboard.h"
 #include "win32/command_button.h"
 #include "win32/dpi.h"
+#include "win32/full_value.h"
 #include "win32/wide_text.h"
 
 namespace win32_ui {
@@ -138,8 +139,18 @@ CalculatorWindow::CalculatorWindow(HINSTANCE instance, triangle::NumberFormat fo
   window_ = CreateWindowExW(0, kWindowClass, Widen(design::texts::kWindowTitle).c_str(),
                             kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, nullptr,
                             nullptr, instance, this);
-  if (window_ == nullptr) throw std::runtime_error("the window could not be created");
-  CreateControls(instance);
+  if (window_ == nullptr) {
+    Release();
+    throw std::runtime_error("the window could not be created");
+  }
+  try {
+    CreateControls(instance);
+  } catch (...) {
+    // No destructor runs for a constructor that throws: the window and the controls made so
+    // far, which point at this object, go now, before the caller's message box runs a loop.
+    Release();
+    throw;
+  }
   if (const HMENU system_menu = GetSystemMenu(window_, FALSE); system_menu != nullptr) {
     AppendMenuW(system_menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(system_menu, MF_STRING, kSolutionMenuCommand,
@@ -148,16 +159,22 @@ CalculatorWindow::CalculatorWindow(HINSTANCE instance, triangle::NumberFormat fo
   if (const UINT dpi = WindowDpi(window_); dpi != dpi_) LayOut(dpi);
 }
 
-CalculatorWindow::~CalculatorWindow() {
+CalculatorWindow::~CalculatorWindow() { Release(); }
+
+void CalculatorWindow::Release() {
   if (window_ != nullptr) {
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);  // no more messages reach this object
     DestroyWindow(window_);
+    window_ = nullptr;
   }
   if (font_ != nullptr) DeleteObject(font_);
-  for (HBRUSH brush : brushes_) {
+  font_ = nullptr;
+  for (HBRUSH& brush : brushes_) {
     if (brush != nullptr) DeleteObject(brush);
+    brush = nullptr;
   }
-  DeleteObject(window_brush_);
+  if (window_brush_ != nullptr) DeleteObject(window_brush_);
+  window_brush_ = nullptr;
 }
 
 void CalculatorWindow::CreateControls(HINSTANCE instance) {
@@ -226,13 +243,25 @@ void CalculatorWindow::LayOut(UINT dpi) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
   }
+  hover_tips_.Fit(dpi, font_);
   if (old_font != nullptr) DeleteObject(old_font);
   reading_notice_.LayOut(font_, dpi);
   // Which texts are cut may change with the font.
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) UpdateFieldTip(k);
-  const SIZE outer = OuterSize(ClientSize(), kWindowStyle, 0, dpi);
+  const SIZE client = ClientSize();
+  SIZE outer = OuterSize(client, kWindowStyle, 0, dpi);
   SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The frame may not yet be the new resolution's (or, under Wine, never is): the client area
+  // is made exact by the frame the window has.
+  RECT shown{};
+  GetClientRect(window_, &shown);
+  if (shown.right != client.cx || shown.bottom != client.cy) {
+    outer.cx += client.cx - shown.right;
+    outer.cy += client.cy - shown.bottom;
+    SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 SIZE CalculatorWindow::ClientSize() const {
@@ -347,7 +376,7 @@ void CalculatorWindow::ShowChosenOption() {
 }
 
 void CalculatorWindow::EnsureHoverTips() {
-  if (hover_tips_.IsCreated() || !hover_tips_.Create(window_, dpi_)) return;
+  if (hover_tips_.IsCreated() || !hover_tips_.Create(window_, dpi_, font_)) return;
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
     hover_tips_.SetText(
         options_.at(k),
@@ -375,7 +404,7 @@ void CalculatorWindow::UpdateFieldTip(triangle::QuantityIndex field) {
 }
 
 // The calculation's own values at full precision, so the tip shows what the four decimals
-// round.
+// round, grouped as the fields write numbers.
 void CalculatorWindow::SetExplanations() {
   const auto& calculation = controller_.LastCalculation();
   const auto explanations = calculation
@@ -384,7 +413,10 @@ void CalculatorWindow::SetExplanations() {
                                 : std::array<std::string, triangle::kQuantityCount>{};
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
     explanations_.at(k) =
-        WithWindowsLineBreaks(Widen(design::WithSolutionWindowLine(explanations.at(k))));
+        calculation && k != calculation->given
+            ? WithWindowsLineBreaks(Widen(design::WithSolutionWindowLine(WithFullValueGrouped(
+                  explanations.at(k), calculation->values.at(k), controller_.Format()))))
+            : std::wstring();
     UpdateFieldTip(k);
   }
   // The solution window, once open, follows the fields.

@@ -70,6 +70,8 @@ class CalculatorWindow final : public platform::WindowView {
   bool ReadingNoticeShows() const { return reading_notice_.IsShowing(); }
 
  private:
+  // Destroys the window, its controls, font and brushes.
+  void Release();
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK OptionProcedure(HWND option, UINT message, WPARAM wparam, LPARAM lparam,
                                           UINT_PTR id, DWORD_PTR self);

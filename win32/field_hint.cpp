@@ -19,7 +19,8 @@ TOOLINFOW ToolFor(HWND field, wchar_t* text) {
 }  // namespace
 
 FieldHint::~FieldHint() {
-  if (tip_ != nullptr) DestroyWindow(tip_);
+  // Owned by the window, the tooltip is destroyed with it, maybe before this object.
+  if (tip_ != nullptr && IsWindow(tip_)) DestroyWindow(tip_);
 }
 
 void FieldHint::Show(HWND field, std::wstring text) {
@@ -31,6 +32,8 @@ void FieldHint::Show(HWND field, std::wstring text) {
                            nullptr, nullptr, nullptr);
     if (tip_ == nullptr) return;  // the beep alone must do
   }
+  // In the field's font, which has every character of the text (see HoverTips::Fit).
+  SendMessageW(tip_, WM_SETFONT, SendMessageW(field, WM_GETFONT, 0, 0), FALSE);
   field_ = field;
   text_ = std::move(text);
   TOOLINFOW tool = ToolFor(field, text_.data());

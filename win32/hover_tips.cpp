@@ -17,17 +17,26 @@ HoverTips::~HoverTips() {
   if (tip_ != nullptr && IsWindow(tip_)) DestroyWindow(tip_);
 }
 
-bool HoverTips::Create(HWND window, UINT dpi) {
+bool HoverTips::Create(HWND window, UINT dpi, HFONT font) {
   if (tip_ != nullptr) return true;
   tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                          WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                          CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, nullptr, nullptr);
   if (tip_ == nullptr) return false;
   window_ = window;
-  SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kMaxTipWidth, static_cast<int>(dpi), 96));
+  Fit(dpi, font);
   // Long enough to read a formula and its value.
   SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, 20000);
   return true;
+}
+
+// Wine sizes a tooltip by its font's measure of the text, but draws the characters its default
+// font lacks (Cyrillic, √, ·) in another, wider font: the text's end was cut off. The window's
+// font has them all, so measure and drawing agree.
+void HoverTips::Fit(UINT dpi, HFONT font) {
+  if (tip_ == nullptr) return;
+  SendMessageW(tip_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kMaxTipWidth, static_cast<int>(dpi), 96));
 }
 
 void HoverTips::SetText(HWND control, std::wstring_view text) {

@@ -18,8 +18,12 @@ class HoverTips {
   HoverTips& operator=(const HoverTips&) = delete;
 
   bool IsCreated() const { return tip_ != nullptr; }
-  // Makes the tooltip control for the controls of `window`; false if it could not be made.
-  bool Create(HWND window, UINT dpi);
+  // Makes the tooltip control for the controls of `window`, fitted to `dpi` and `font`; false
+  // if it could not be made.
+  bool Create(HWND window, UINT dpi, HFONT font);
+  // Wraps the texts at a width for `dpi` and writes them in `font` (the window's, which has
+  // every character the texts use).
+  void Fit(UINT dpi, HFONT font);
   // What resting on `control` shows; empty: nothing. Needs Create.
   void SetText(HWND control, std::wstring_view text);
   // The tooltip control, or null before it is made.

@@ -159,11 +159,57 @@ LRESULT QuantityField::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_KILLFOCUS:
       hint_->HideAt(edit_);
-      break;
+      [[fallthrough]];
+    case WM_SETFOCUS: {
+      // The mark shows only while the caret is elsewhere.
+      const LRESULT result = DefSubclassProc(edit_, message, wparam, lparam);
+      InvalidateRect(edit_, nullptr, TRUE);
+      return result;
+    }
+    case WM_PAINT: {
+      const LRESULT result = DefSubclassProc(edit_, message, wparam, lparam);
+      DrawContinuationMark();
+      return result;
+    }
     default:
       break;
   }
   return DefSubclassProc(edit_, message, wparam, lparam);
+}
+
+// A text wider than the field ends in "…" at the field's right edge, over the characters cut
+// there, as the other editions show it; the text itself, which copying takes, stays whole. The
+// field with the caret shows its text plainly: the caret scrolls it.
+void QuantityField::DrawContinuationMark() const {
+  if (GetFocus() == edit_ || !IsTextWiderThanField()) return;
+  RECT shown{};
+  SendMessageW(edit_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&shown));
+  const HDC dc = GetDC(edit_);
+  if (dc == nullptr) return;
+  const HGDIOBJ old_font =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(edit_, WM_GETFONT, 0, 0)));
+  // The field's own colours, as its parent gives them.
+  const auto brush = reinterpret_cast<HBRUSH>(
+      SendMessageW(GetParent(edit_), IsEditable() ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC,
+                   reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit_)));
+  constexpr wchar_t kMark[] = L"\u2026";
+  SIZE mark{};
+  GetTextExtentPoint32W(dc, kMark, 1, &mark);
+  // After the last character that fits whole before the mark.
+  int start = shown.left;
+  const int length = GetWindowTextLengthW(edit_);
+  for (int next = 1; next < length; ++next) {
+    const LRESULT position = SendMessageW(edit_, EM_POSFROMCHAR, static_cast<WPARAM>(next), 0);
+    const int x = static_cast<short>(LOWORD(position));
+    if (x > shown.right - mark.cx) break;
+    start = x;
+  }
+  RECT area{start, shown.top, shown.right, shown.bottom};
+  FillRect(dc, &area, brush != nullptr ? brush : GetSysColorBrush(COLOR_WINDOW));
+  SetBkMode(dc, TRANSPARENT);
+  DrawTextW(dc, kMark, 1, &area, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, old_font);
+  ReleaseDC(edit_, dc);
 }
 
 LRESULT QuantityField::Guarded(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -13,7 +13,8 @@ namespace win32_ui {
 // character. Its length limit refuses an edit whole: a paste that does not fit is not cut to
 // fit (the edit control's own limit would cut it, turning it into another number), and a
 // refused keystroke or paste beeps and says so at the field. Read-only, it keeps its text at
-// full contrast, selectable and copyable, and is a Tab stop only while it holds a text.
+// full contrast, selectable and copyable, and is a Tab stop only while it holds a text. A text
+// wider than the field ends in "…" while the field does not have the caret.
 class QuantityField {
  public:
   static constexpr int kNoLimit = 0;
@@ -49,6 +50,7 @@ class QuantityField {
   void ShowFromStart();
   void UpdateTabStop();
   void ShowRefusal();
+  void DrawContinuationMark() const;
 
   HWND edit_ = nullptr;
   FieldHint* hint_ = nullptr;

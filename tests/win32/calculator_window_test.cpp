@@ -13,6 +13,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "win32/figure_painter.h"
@@ -550,16 +551,20 @@ TEST_F(CalculatorWindowTest, ArrowKeysMoveAmongTheOptionsAndChoose) {
 
 // Closed by the user while the object lives: as its controls are destroyed the window still
 // answers as itself (its default handling gets its own handle, not a cleared one).
+int caption_length_seen = -1;
+// A named function: 32-bit Windows calls subclass procedures with the stdcall convention, which
+// a lambda does not convert to.
+LRESULT CALLBACK AskParentOnDestroy(HWND control, UINT message, WPARAM wparam, LPARAM lparam,
+                                    UINT_PTR, DWORD_PTR) {
+  if (message == WM_DESTROY) {
+    caption_length_seen =
+        static_cast<int>(SendMessageW(GetParent(control), WM_GETTEXTLENGTH, 0, 0));
+  }
+  return DefSubclassProc(control, message, wparam, lparam);
+}
+
 TEST_F(CalculatorWindowTest, ClosingLeavesTheWindowItselfUntilItsLastMessage) {
-  static int caption_length_seen = -1;
-  const SUBCLASSPROC ask_parent = [](HWND control, UINT message, WPARAM wparam, LPARAM lparam,
-                                     UINT_PTR, DWORD_PTR) -> LRESULT {
-    if (message == WM_DESTROY) {
-      caption_length_seen =
-          static_cast<int>(SendMessageW(GetParent(control), WM_GETTEXTLENGTH, 0, 0));
-    }
-    return DefSubclassProc(control, message, wparam, lparam);
-  };
+  const SUBCLASSPROC ask_parent = &AskParentOnDestroy;
   const HWND last_control = window_->CommandButton(1);
   ASSERT_TRUE(SetWindowSubclass(last_control, ask_parent, 7, 0));
   SendMessageW(window_->Handle(), WM_CLOSE, 0, 0);
@@ -714,7 +719,7 @@ TEST_F(CalculatorWindowTest, HoverTextsExplainResultsAndShowCutTextsWhole) {
   const std::wstring area = L"659,979,302,597.1785";
   ASSERT_EQ(Field(triangle::kArea), area);
   EXPECT_EQ(HoverText(*window_, window_->Field(triangle::kArea)),
-            area + L"\r\nS = a·√3·a/4\r\n= 659979302597.1785\r\nF1: решението и чертежът");
+            area + L"\r\nS = a·√3·a/4\r\n= 659,979,302,597.1785\r\nF1: решението и чертежът");
   // Choosing a measure ends the calculation the fields showed: the cut text stays whole.
   Click(window_->Option(triangle::kHeight));
   EXPECT_EQ(HoverText(*window_, window_->Field(triangle::kArea)), area);
@@ -847,6 +852,228 @@ TEST(FigurePainter, DrawsTheGivenMeasureInItsInkAtAnySize) {
     DeleteObject(bitmap);
     DeleteDC(dc);
   }
+}
+
+}  // namespace
+}  // namespace win32_ui
+
+namespace win32_ui {
+namespace {
+
+// The rightmost column that `line`, drawn in `font`, inks, and the width a tooltip measures
+// for it: the tooltip is as wide as its measure, and what is drawn beyond is cut off.
+struct InkAndMeasure {
+  int ink_right;
+  int measured;
+};
+InkAndMeasure InkAndMeasureOf(HFONT font, const std::wstring& line) {
+  const HDC screen = GetDC(nullptr);
+  const HDC dc = CreateCompatibleDC(screen);
+  constexpr int kWidth = 1600;
+  constexpr int kHeight = 80;
+  const HBITMAP bitmap = CreateCompatibleBitmap(screen, kWidth, kHeight);
+  const HGDIOBJ old_bitmap = SelectObject(dc, bitmap);
+  const HGDIOBJ old_font = SelectObject(dc, font);
+  RECT all{0, 0, kWidth, kHeight};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  RECT measure{0, 0, 0, 0};
+  DrawTextW(dc, line.c_str(), -1, &measure, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  SetTextColor(dc, RGB(0, 0, 0));
+  SetBkMode(dc, TRANSPARENT);
+  RECT draw{0, 0, kWidth, kHeight};
+  DrawTextW(dc, line.c_str(), -1, &draw, DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+  int ink_right = -1;
+  for (int x = kWidth - 1; x >= 0 && ink_right < 0; --x) {
+    for (int y = 0; y < kHeight; ++y) {
+      if (GetPixel(dc, x, y) != RGB(255, 255, 255)) {
+        ink_right = x;
+        break;
+      }
+    }
+  }
+  SelectObject(dc, old_font);
+  SelectObject(dc, old_bitmap);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return {ink_right, measure.right};
+}
+
+std::vector<std::wstring> Lines(const std::wstring& text) {
+  std::vector<std::wstring> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find(L"\r\n", start)) != std::wstring::npos; start = end + 2) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  lines.push_back(text.substr(start));
+  return lines;
+}
+
+// Under Wine, a tooltip in its default font was cut before its last character: the font lacks
+// the Cyrillic letters, √ and ·, which are drawn wider in another font than the tooltip
+// measures them. Every line of every tooltip must end within the width the tooltip measures.
+TEST_F(CalculatorWindowTest, TooltipTextsEndWithinTheirMeasuredWidth) {
+  Enter(triangle::kArea, L"12345");  // refused: the length hint shows
+  const HWND hint = window_->RefusalTip();
+  ASSERT_NE(hint, nullptr);
+  Click(window_->CommandButton(0));
+  const HWND tips = window_->HoverTipControl();
+  ASSERT_NE(tips, nullptr);
+
+  std::vector<std::pair<HWND, std::wstring>> texts = {
+      {hint, L"Полето побира най-много 4 знака: въведеното не е прието."}};
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    texts.emplace_back(tips, HoverText(*window_, window_->Option(k)));
+    texts.emplace_back(tips, HoverText(*window_, window_->Field(k)));
+  }
+  for (const auto& [tip, text] : texts) {
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(tip, WM_GETFONT, 0, 0));
+    for (const std::wstring& line : Lines(text)) {
+      if (line.empty()) continue;
+      SCOPED_TRACE(testing::PrintToString(line));
+      const auto [ink_right, measured] = InkAndMeasureOf(font, line);
+      EXPECT_GT(ink_right, 0);
+      EXPECT_LT(ink_right, measured) << "the end of the text is cut off";
+    }
+  }
+}
+
+// Moved to a monitor of 144 dots per inch (WM_DPICHANGED with the suggested rectangle): the
+// client area, the font and the tooltips' wrap width grow by half.
+TEST_F(CalculatorWindowTest, MovedToAMonitorOfAnotherResolutionLaysItselfOutAgain) {
+  Enter(triangle::kSide, L"3");
+  Click(window_->CommandButton(0));  // the hover tips now exist
+  const HWND window = window_->Handle();
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  RECT suggested{outer.left + 10, outer.top + 10, outer.left + 800, outer.top + 600};
+  SendMessageW(window, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+  RECT client{};
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, 747);   // 7470 twips at 10 twips a pixel
+  EXPECT_EQ(client.bottom, 546);  // 5460 twips
+  RECT moved{};
+  GetWindowRect(window, &moved);
+  EXPECT_EQ(moved.left, suggested.left);
+  EXPECT_EQ(moved.top, suggested.top);
+  for (const HWND control : {window_->Option(triangle::kArea), window_->Field(triangle::kSide),
+                             window_->CommandButton(0)}) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    EXPECT_EQ(font.lfHeight, -24) << "12 points at 144 dots per inch";
+  }
+  RECT area{};
+  GetWindowRect(window_->Field(triangle::kArea), &area);
+  EXPECT_EQ(area.right - area.left, 146);  // 1455 twips
+  EXPECT_EQ(SendMessageW(window_->HoverTipControl(), TTM_GETMAXTIPWIDTH, 0, 0), 600);
+}
+
+// The windows of this thread, top-level and child (named callbacks: 32-bit Windows calls them
+// with the stdcall convention).
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+BOOL CALLBACK CountWindowAndChildren(HWND window, LPARAM count) {
+  CountWindow(window, count);
+  EnumChildWindows(window, &CountWindow, count);
+  return TRUE;
+}
+int WindowCount() {
+  int count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), &CountWindowAndChildren,
+                    reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+// How many pixel rows of the right end of a field's text area (the width of "…") hold dark ink:
+// the dots of "…" are a row or two; digits stand most of the font's height.
+int InkedRowsAtTheRightEnd(HWND field) {
+  UpdateWindow(field);
+  RECT shown{};
+  SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&shown));
+  const HDC dc = GetDC(field);
+  const HGDIOBJ old_font =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(field, WM_GETFONT, 0, 0)));
+  SIZE mark{};
+  GetTextExtentPoint32W(dc, L"\u2026", 1, &mark);
+  SelectObject(dc, old_font);
+  int rows = 0;
+  for (int y = shown.top; y < shown.bottom; ++y) {
+    for (int x = shown.right - mark.cx; x < shown.right; ++x) {
+      const COLORREF pixel = GetPixel(dc, x, y);
+      if (GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 3 * 128) {
+        ++rows;
+        break;
+      }
+    }
+  }
+  ReleaseDC(field, dc);
+  return rows;
+}
+
+// A value wider than its field ends in "…" while the field does not have the caret; selecting
+// and copying it, or copying every measure, takes the whole value.
+TEST_F(CalculatorWindowTest, AValueWiderThanItsFieldEndsInAMarkAndCopiesWhole) {
+  Enter(triangle::kSide, L"1");
+  Click(window_->CommandButton(0));  // lifts the length limit
+  ASSERT_EQ(Field(triangle::kInradius), L"0.2887");
+  EXPECT_EQ(InkedRowsAtTheRightEnd(window_->Field(triangle::kInradius)), 0) << "fits: no mark";
+  Click(window_->Option(triangle::kPerimeter));
+  Enter(triangle::kSide, L"1234567.5");
+  Click(window_->CommandButton(0));
+  const HWND area = window_->Field(triangle::kArea);
+  ASSERT_EQ(Field(triangle::kArea), L"659,979,302,597.1785");
+  ASSERT_NE(GetFocus(), area);
+  EXPECT_LE(InkedRowsAtTheRightEnd(area), 4) << "the dots of the mark";
+  EXPECT_LE(InkedRowsAtTheRightEnd(window_->Field(triangle::kSide)), 4);
+
+  SetFocus(area);
+  EXPECT_GE(InkedRowsAtTheRightEnd(area), 7) << "with the caret, the digits themselves";
+  SendMessageW(area, EM_SETSEL, 0, -1);
+  SendMessageW(area, WM_COPY, 0, 0);
+  EXPECT_EQ(ClipboardText(), L"659,979,302,597.1785");
+  SendMessageW(area, EM_SETSEL, 0, 0);
+  SetKeyDown(VK_CONTROL, true);
+  MSG key = KeyDown(area, 'C');
+  window_->HandleKeyboardMessage(key);
+  SetKeyDown(VK_CONTROL, false);
+  EXPECT_NE(ClipboardText().find(L"лице: 659,979,302,597.1785\r\n"), std::wstring::npos);
+}
+
+// Two hundred calculations, hover texts and refusals, twenty changes of resolution,
+// leave as many windows and GDI objects as there were: GetGuiResources counts them on Windows
+// (Wine's counts nothing); under Wine each font given up on a change of resolution is deleted.
+TEST_F(CalculatorWindowTest, RepeatedUseLeaksNoWindowsObjects) {
+  const HANDLE process = GetCurrentProcess();
+  int fonts_left = 0;
+  const auto round = [&](int k) {
+    Click(window_->CommandButton(1));
+    Enter(static_cast<triangle::QuantityIndex>(k % triangle::kQuantityCount), L"12345");
+    Click(window_->CommandButton(0));
+    SendMessageW(window_->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(window_->Handle()), 0);
+    if (k % 10 != 0) return;  // a change of resolution every tenth round
+    const HGDIOBJ font =
+        reinterpret_cast<HGDIOBJ>(SendMessageW(window_->CommandButton(0), WM_GETFONT, 0, 0));
+    RECT outer{};
+    GetWindowRect(window_->Handle(), &outer);
+    const WORD dpi = k % 20 == 0 ? 120 : 96;
+    SendMessageW(window_->Handle(), 0x02E0, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&outer));
+    if (GetObjectType(font) != 0) ++fonts_left;
+  };
+  for (int k = 0; k < 20; ++k) round(k);  // everything made once
+  const DWORD gdi = GetGuiResources(process, GR_GDIOBJECTS);
+  const DWORD user = GetGuiResources(process, GR_USEROBJECTS);
+  const int windows = WindowCount();
+  ASSERT_GE(windows, 34) << "the window, its 21 controls, 10 name labels and 2 tooltips";
+  fonts_left = 0;
+  for (int k = 0; k < 200; ++k) round(k);
+  EXPECT_EQ(fonts_left, 0);
+  EXPECT_EQ(WindowCount(), windows);
+  EXPECT_EQ(GetGuiResources(process, GR_GDIOBJECTS), gdi);
+  EXPECT_EQ(GetGuiResources(process, GR_USEROBJECTS), user);
 }
 
 }  // namespace

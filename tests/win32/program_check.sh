@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Checks the Windows program as shipped: it imports only DLLs every Windows has, is at most
-# 1 MB, carries version 1.0.0.0 ("1.00") in Bulgarian and a 32 x 32 icon; under Wine on its
+# Checks the Windows program as shipped: it is a program for the architecture its name says
+# (-32bit: PE32 for every Windows; else PE32+ for x64), imports only DLLs every Windows has, is at
+# most 1 MB, carries version 1.0.0.0 ("1.00") in U.S. English with the Unicode code page, with
+# every string Explorer's Properties show, and a 32 x 32 icon in 256 colours; under Wine on its
 # own Xvfb server its window maps with the right caption and client size, and a screenshot
 # shows the design's colours at their places, and after a calculation the results readable.
 # Usage: program_check.sh PROGRAM.exe SCREENSHOT.xwd
@@ -11,7 +13,13 @@ here=$(dirname "$0")
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 
-imports=$(x86_64-w64-mingw32-objdump -p "$program" | awk '/DLL Name:/ { print tolower($3) }')
+headers=$(x86_64-w64-mingw32-objdump -p "$program")
+case $(basename "$program") in
+  *-32bit.exe) expected_format=pei-i386 expected_name=$(basename "$program") ;;
+  *) expected_format=pei-x86-64 expected_name=equilateral-triangle.exe ;;
+esac
+grep -q "file format $expected_format\$" <<<"$headers" || fail "not $expected_format"
+imports=$(awk '/DLL Name:/ { print tolower($3) }' <<<"$headers")
 echo "imports: $(echo $imports)"
 for dll in $imports; do
   case $dll in
@@ -24,17 +32,37 @@ size=$(stat -c %s "$program")
 ((size <= 1048576)) || fail "$size bytes, more than 1 MB"
 
 resources=$(x86_64-w64-mingw32-windres -i "$program" -O rc)
-for line in 'FILEVERSION 1, 0, 0, 0' 'PRODUCTVERSION 1, 0, 0, 0' 'BLOCK "040204B0"' \
+# windres writes non-ASCII strings as L"..." with \x escapes: those are the Bulgarian texts.
+bulgarian_name='L"\x0420\x0430\x0432\x043d\x043e\x0441\x0442\x0440\x0430\x043d\x0435\x043d \x0442\x0440\x0438\x044a\x0433\x044a\x043b\x043d\x0438\x043a'
+for line in 'FILEVERSION 1, 0, 0, 0' 'PRODUCTVERSION 1, 0, 0, 0' 'BLOCK "040904B0"' \
             'VALUE "FileVersion", "1.00"' 'VALUE "ProductVersion", "1.00"' \
-            'VALUE "Translation", 0x402, 1200' 'RT_MANIFEST'; do
+            'VALUE "CompanyName", "ravnostranen.example"' \
+            'VALUE "InternalName", "equilateral-triangle"' \
+            "VALUE \"OriginalFilename\", \"$expected_name\"" \
+            "VALUE \"ProductName\", $bulgarian_name\"" \
+            'VALUE "LegalCopyright", L"\251 2026 ravnostranen.example"' \
+            "VALUE \"LegalTrademarks\", $bulgarian_name" \
+            'VALUE "Translation", 0x409, 1200' 'RT_MANIFEST'; do
   grep -qF "$line" <<<"$resources" || fail "resources lack '$line'"
 done
-# The icon group's entries start with width and height as octal escapes: 040 is 32.
-sed -n '/RT_GROUP_ICON/,/^END/p' <<<"$resources" | grep -qF '"\040\040' ||
-  fail "the icon group has no 32 x 32 image"
+! grep -q 'BLOCK "0402' <<<"$resources" || fail "a Bulgarian version block is left"
+# The icon group's entries: "width height colours pad" as octal escapes (040 is 32), planes,
+# bits a pixel. The design's 32 x 32 image in 256 colours, and the larger ones for high
+# resolutions.
+icons=$(sed -n '/RT_GROUP_ICON/,/^END/p' <<<"$resources")
+grep -qE '"\\040\\040\\000\\000", 1, 8,' <<<"$icons" ||
+  fail "the icon group has no 32 x 32 image in 256 colours"
+for size in '\\060\\060' '\\100\\100' '\\000\\000'; do  # 48, 64, 256
+  grep -qE "\"$size\\\\000\\\\000\", 1, 32," <<<"$icons" || fail "the icon group lacks a larger image ($size)"
+done
 
-source "$here/../qt/xvfb.sh"
 source "$here/wine_server.sh"
+if [[ $expected_format == pei-i386 ]] && ! runs_32bit_wine; then
+  echo "SKIPPED: under Wine (this machine does not run 32-bit programs)"
+  [[ $status -eq 0 ]] && exit 77
+  exit $status
+fi
+source "$here/../qt/xvfb.sh"
 trap 'stop_wine_server; cleanup_xvfb_session' EXIT
 start_xvfb
 start_in_background "$here/wine.sh" "$program"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Windows icon from the program's icon design: the 32 x 32 bitmap as drawn
-# (equilateral-triangle.xpm) and the other sizes Windows shows (16 to 256) from the same
-# drawing at scale (equilateral-triangle.svg). Needs ImageMagick.
+# (equilateral-triangle.xpm), once in true colour and once with a palette of 256 colours (as
+# designed, and what a display of 256 colours shows), and the other sizes Windows shows (16 to
+# 256, crisp at high resolutions) from the same drawing at scale (equilateral-triangle.svg).
+# Needs ImageMagick.
 # Usage: make_icon.sh ICON.svg ICON.xpm OUT.ico
 set -euo pipefail
 svg=$1
@@ -24,4 +26,7 @@ for size in 16 24 32 48 64 256; do
   fi
   images+=("$work/$size.png")
 done
+# An image with a palette is stored as an 8-bit bitmap in the icon.
+"$convert" "$xpm" -type Palette -depth 8 "$work/32-256-colours.bmp"
+images+=("$work/32-256-colours.bmp")
 "$convert" "${images[@]}" "$out"
