@@ -114,16 +114,19 @@ int SmallestControlHeight() {
 
 std::string TouchZoom() {
   char zoom[16];
-  // Rounded up to a hundredth, so that the smallest control is never a fraction short.
-  const int hundredths = (kTouchTarget * 100 + SmallestControlHeight() - 1) / SmallestControlHeight();
+  // Rounded up to a hundredth, and one more, so that the layout's own rounding never leaves
+  // the smallest control a fraction short.
+  const int hundredths =
+      (kTouchTarget * 100 + SmallestControlHeight() - 1) / SmallestControlHeight() + 1;
   std::snprintf(zoom, sizeof zoom, "%d.%02d", hundredths / 100, hundredths % 100);
   return zoom;
 }
 
 int TouchLayoutMinWidth() {
   const int width = design::ToPixels(design::kClientArea).width;
-  const int scaled = (width * kTouchTarget + SmallestControlHeight() - 1) / SmallestControlHeight();
-  return scaled + 2 * kPagePadding + 1;
+  const std::string zoom = TouchZoom();
+  const int hundredths = std::stoi(zoom.substr(0, zoom.find('.'))) * 100 + std::stoi(zoom.substr(zoom.find('.') + 1));
+  return (width * hundredths + 99) / 100 + 2 * kPagePadding + 1;
 }
 
 std::string DesignLayoutMedia() {
