@@ -199,6 +199,10 @@
     if (radio.checked) chooseOption(k);
   }));
   commands.forEach((button, k) => button.addEventListener('click', () => pressCommand(k)));
+  // An option ticked before this script ran (a tap while the page was arriving, or the
+  // browser restoring a form on going back) is chosen now.
+  const tickedEarly = radios.findIndex((radio) => radio.checked);
+  if (tickedEarly >= 0) chooseOption(tickedEarly);
   // As on the desktop, from every control: Enter calculates (a focused button answers it
   // itself), Escape clears, Ctrl+C with nothing selected copies every measure; keys that
   // end or cancel a composition are the keyboard's.
@@ -222,7 +226,10 @@
 
   // The module starts the window as the page was written, then gets the user's early events
   // again; the tick and the typed text, which its start clears, are put back.
-  function start(started, settings) {
+  let settings = null;  // the reader's number settings, worked out in a task of their own
+
+  function start(started) {
+    settings ??= numberSettings(navigator.languages?.[0] || navigator.language);
     const chosen = radios.findIndex((radio) => radio.checked);
     const typed = fields.map((input) => [input.value, input.selectionStart, input.selectionEnd]);
     settings.sizes.forEach((size) => started._calculator_add_group_size(size));
@@ -268,7 +275,8 @@
     script.src = 'calculator.js';
     script.onerror = failToLoad;
     document.head.append(script);
-    const settings = numberSettings(navigator.languages?.[0] || navigator.language);
+    // The browser's number formats take it a while the first time: a task of their own.
+    setTimeout(() => { settings ??= numberSettings(navigator.languages?.[0] || navigator.language); });
     script.onload = () => {
       if (typeof createCalculator !== 'function') {
         failToLoad();
@@ -277,7 +285,7 @@
       createCalculator({ page })
         .then((started) => setTimeout(() => {
           try {
-            start(started, settings);
+            start(started);
           } catch {
             failToLoad();
           }
