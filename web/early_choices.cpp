@@ -22,9 +22,7 @@ std::string JsonString(std::string_view text) {
 // Writes each call of the window interface as [method, field, value].
 class CallRecorder final : public platform::WindowView {
  public:
-  void ClearOption(triangle::QuantityIndex option) override {
-    Record("clearOption", option, "");
-  }
+  void ClearOption(triangle::QuantityIndex option) override { Record("clearOption", option, ""); }
   std::string FieldText(triangle::QuantityIndex) const override { return {}; }
   void SetFieldText(triangle::QuantityIndex field, std::string_view text) override {
     Record("setFieldText", field, "," + JsonString(text));

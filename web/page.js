@@ -51,7 +51,6 @@
     setFieldTitle: (field, title) => {
       if (title) fields[field].title = title;
       else fields[field].removeAttribute('title');
-      showResultDetails();
     },
     reportFailure: (message) => {
       byId('failure-message').textContent = message;
@@ -61,6 +60,7 @@
       figure.setAttribute('class', given < 0 ? 'figure' : `figure given-${given}`);
       measures.forEach((k) => { values[k].textContent = fields[k].value; });
       announcement.textContent = text;
+      showResultDetails();  // a focused result's new title
     },
   };
 
@@ -164,7 +164,7 @@
   // Until the module has started: the behaviour's calls for each option chosen before and
   // each event (options 0-7, then Изтрий), and what happened, to hand over.
   const earlyCalls = JSON.parse(byId('early-choices').textContent);
-  const early = { option: -1, events: [], calculate: false };
+  const early = { option: -1, events: [], calculate: false, focus: null };
   let module = null;
 
   function chooseOption(k) {
@@ -183,6 +183,7 @@
       module._calculator_command_click(k);
     } else if (k === 0) {
       early.calculate = true;
+      early.focus = document.activeElement;
       client.inert = true;
       client.setAttribute('aria-busy', 'true');
       moduleLoading.hidden = false;
@@ -227,9 +228,13 @@
   // The module starts the window as the page was written, then gets the user's early events
   // again; the tick and the typed text, which its start clears, are put back.
   let settings = null;  // the reader's number settings, worked out in a task of their own
+  const readSettings = () => {
+    settings ??= numberSettings(navigator.languages?.[0] || navigator.language);
+    return settings;
+  };
 
   function start(started) {
-    settings ??= numberSettings(navigator.languages?.[0] || navigator.language);
+    readSettings();
     const chosen = radios.findIndex((radio) => radio.checked);
     const typed = fields.map((input) => [input.value, input.selectionStart, input.selectionEnd]);
     settings.sizes.forEach((size) => started._calculator_add_group_size(size));
@@ -247,7 +252,10 @@
     client.inert = false;
     client.removeAttribute('aria-busy');
     moduleLoading.hidden = true;
-    if (early.calculate) pressCommand(0);
+    if (early.calculate) {
+      early.focus?.focus();  // where it was before the page waited
+      pressCommand(0);
+    }
     document.documentElement.dataset.ready = '';
     // Offline from the second visit on; registered last, so that it takes nothing from the
     // first one's start. Asked for a new version on every visit, which the next one then runs.
@@ -276,7 +284,7 @@
     script.onerror = failToLoad;
     document.head.append(script);
     // The browser's number formats take it a while the first time: a task of their own.
-    setTimeout(() => { settings ??= numberSettings(navigator.languages?.[0] || navigator.language); });
+    setTimeout(readSettings);
     script.onload = () => {
       if (typeof createCalculator !== 'function') {
         failToLoad();

@@ -112,28 +112,31 @@ int SmallestControlHeight() {
   return smallest;
 }
 
+// The scale in hundredths: rounded up, and one more, so that the layout's own rounding never
+// leaves the smallest control a fraction short.
+int TouchZoomHundredths() {
+  const int smallest = SmallestControlHeight();
+  return (kTouchTarget * 100 + smallest - 1) / smallest + 1;
+}
+
 std::string TouchZoom() {
   char zoom[16];
-  // Rounded up to a hundredth, and one more, so that the layout's own rounding never leaves
-  // the smallest control a fraction short.
-  const int hundredths =
-      (kTouchTarget * 100 + SmallestControlHeight() - 1) / SmallestControlHeight() + 1;
-  std::snprintf(zoom, sizeof zoom, "%d.%02d", hundredths / 100, hundredths % 100);
+  std::snprintf(zoom, sizeof zoom, "%d.%02d", TouchZoomHundredths() / 100,
+                TouchZoomHundredths() % 100);
   return zoom;
 }
 
+// The narrowest screen that holds the scaled window with the page's room around it.
 int TouchLayoutMinWidth() {
   const int width = design::ToPixels(design::kClientArea).width;
-  const std::string zoom = TouchZoom();
-  const int hundredths = std::stoi(zoom.substr(0, zoom.find('.'))) * 100 + std::stoi(zoom.substr(zoom.find('.') + 1));
-  return (width * hundredths + 99) / 100 + 2 * kPagePadding + 1;
+  return (width * TouchZoomHundredths() + 99) / 100 + 2 * kPagePadding + 1;
 }
 
 std::string DesignLayoutMedia() {
-  const std::string width = "(min-width:" + Number(design::ToPixels(design::kClientArea).width) +
-                            "px)";
-  return width + " and (pointer:fine)," + width + " and (pointer:none),(min-width:" +
-         Number(TouchLayoutMinWidth()) + "px)";
+  const std::string width =
+      "(min-width:" + Number(design::ToPixels(design::kClientArea).width) + "px)";
+  return width + " and (pointer:fine)," + width +
+         " and (pointer:none),(min-width:" + Number(TouchLayoutMinWidth()) + "px)";
 }
 
 }  // namespace
@@ -249,7 +252,8 @@ std::string Manifest() {
   const std::string_view short_name = name.substr(name.rfind(" - ") + 3);
   return "{\n  \"name\": \"" + std::string(name) + "\",\n  \"short_name\": \"" +
          std::string(short_name) +
-         "\",\n  \"id\": \"ravnostranen\",\n  \"lang\": \"bg\",\n  \"start_url\": \".\",\n  \"scope\": \".\",\n"
+         "\",\n  \"id\": \"ravnostranen\",\n  \"lang\": \"bg\",\n  \"start_url\": \".\",\n  "
+         "\"scope\": \".\",\n"
          "  \"display\": \"standalone\",\n  \"background_color\": \"" +
          colour + "\",\n  \"theme_color\": \"" + colour +
          "\",\n  \"icons\": [\n"
