@@ -16,6 +16,7 @@ test('a second visit works offline through the service worker', async ({ page, c
 });
 
 test('axe-core finds no violation, before and after a calculation, and in the dialog', async ({ page, calculator }) => {
+  test.slow();  // four analyses: up to 25 s on a busy 2-core machine, near the 30 s default
   const check = async (when) => {
     const { violations, passes } = await new AxeBuilder({ page }).analyze();
     expect(passes.length, when).toBeGreaterThan(20);  // the rules did run

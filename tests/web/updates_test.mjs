@@ -137,6 +137,9 @@ test('after one visit at index.html the page opens offline at every address that
   await ready(page);
   await page.evaluate(() => navigator.serviceWorker.ready);
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  // Installed from here, the page keeps one identity across versions and addresses.
+  expect((await page.evaluate(() => fetch('manifest.webmanifest').then((r) => r.json()))).id)
+    .toBe('ravnostranen');
   const session = await context.newCDPSession(page);
   await session.send('Network.clearBrowserCache');
   await context.setOffline(true);
