@@ -227,14 +227,22 @@
 
   // The module starts the window as the page was written, then gets the user's early events
   // again; the tick and the typed text, which its start clears, are put back.
-  let settings = null;  // the reader's number settings, worked out in a task of their own
-  const readSettings = () => {
-    settings ??= numberSettings(navigator.languages?.[0] || navigator.language);
-    return settings;
-  };
+  // The browser's number formats take it tens of milliseconds to load the first time, which
+  // would hold up the page: they are read in a worker, or here if no worker can start.
+  function readSettings() {
+    const language = navigator.languages?.[0] || navigator.language;
+    return new Promise((resolve, reject) => {
+      const code = `onmessage = (event) => postMessage((${numberSettings})(event.data));`;
+      const address = URL.createObjectURL(new Blob([code], { type: 'text/javascript' }));
+      const worker = new Worker(address);
+      worker.onmessage = (event) => resolve(event.data);
+      worker.onerror = reject;
+      worker.postMessage(language);
+      setTimeout(() => URL.revokeObjectURL(address));
+    }).catch(() => numberSettings(language));
+  }
 
-  function start(started) {
-    readSettings();
+  function start(started, settings) {
     const chosen = radios.findIndex((radio) => radio.checked);
     const typed = fields.map((input) => [input.value, input.selectionStart, input.selectionEnd]);
     settings.sizes.forEach((size) => started._calculator_add_group_size(size));
@@ -283,17 +291,16 @@
     script.src = 'calculator.js';
     script.onerror = failToLoad;
     document.head.append(script);
-    // The browser's number formats take it a while the first time: a task of their own.
-    setTimeout(readSettings);
+    const settings = readSettings();
     script.onload = () => {
       if (typeof createCalculator !== 'function') {
         failToLoad();
         return;
       }
-      createCalculator({ page })
-        .then((started) => setTimeout(() => {
+      Promise.all([createCalculator({ page }), settings])
+        .then(([started, read]) => setTimeout(() => {
           try {
-            start(started);
+            start(started, read);
           } catch {
             failToLoad();
           }
