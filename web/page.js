@@ -2,6 +2,9 @@
 // The page's half of the window interface. The behaviour (calculator.wasm, C++) drives the
 // controls through `page`; the page passes clicks and keys to it. Numbers are read, computed
 // and written only in the module: here texts are merely moved between it and the controls.
+// Inline in the page, so that the controls answer from the first paint: until the module has
+// started, choosing and clearing replay the behaviour's own calls recorded at build time, and
+// the module is then handed whatever was chosen and typed (and an early Изчисли).
 (() => {
   const byId = (id) => document.getElementById(id);
   const measures = [...Array(8).keys()];
@@ -28,6 +31,10 @@
     noticeField = null;
     noticeToAnnounce = '';
   }
+  const resultDetails = byId('result-details');
+  const moduleLoading = byId('module-loading');
+  const moduleFailure = byId('module-failure');
+  const client = document.querySelector('.client');
 
   // A disabled field is read-only: it keeps its text readable and selectable, and is a stop
   // for Tab once it shows something.
@@ -80,6 +87,7 @@
       // A notice is heard first: it says what the results were calculated from.
       announcement.textContent = noticeToAnnounce ? `${noticeToAnnounce}\n${text}` : text;
       noticeToAnnounce = '';
+      showResultDetails();  // a focused result's new title
     },
     // The figure comes drawn, from its description in design/; the solution, a line a
     // paragraph, is real text that can be selected, read out and reached with Tab.
@@ -203,58 +211,168 @@
     return !document.getSelection().isCollapsed;
   }
 
-  function start(module, settings) {
-    settings.sizes.forEach((size) => module._calculator_add_group_size(size));
-    module.ccall('calculator_start', null, ['string', 'string'],
-                 [settings.decimal, settings.group]);
+  // A result's full value and how it was found (its title, which touch screens never show)
+  // appear under it while it has the focus: a tap, Tab or a click gives it the focus.
+  function showResultDetails() {
+    const active = document.activeElement;
+    const field = fields.includes(active) && active.title ? active : null;
+    resultDetails.hidden = !field;
+    if (!field) return;
+    resultDetails.textContent = field.title;
+    const box = field.getBoundingClientRect();
+    resultDetails.style.left = `${Math.max(0, Math.min(box.left, innerWidth - 320)) + scrollX}px`;
+    resultDetails.style.top = `${box.bottom + scrollY + 2}px`;
+  }
+  document.addEventListener('focusin', showResultDetails);
+  document.addEventListener('focusout', () => setTimeout(showResultDetails));
 
-    // Reported only when an option becomes the chosen one, with the mouse or the arrows:
-    // choosing the chosen option again keeps what was typed.
-    fields.forEach(refuseLongEdits);
-    radios.forEach((radio, k) => radio.addEventListener('change', () => {
-      if (!radio.checked) return;
-      hideReadingNotice();
+  // Until the module has started: the behaviour's calls for each option chosen before and
+  // each event (options 0-7, then Изтрий), and what happened, to hand over.
+  const earlyCalls = JSON.parse(byId('early-choices').textContent);
+  const early = { option: -1, events: [], calculate: false, focus: null };
+  let module = null;
+
+  function chooseOption(k) {
+    hideReadingNotice();
+    if (module) {
       module._calculator_option_click(k);
-    }));
-    commands.forEach((button, k) => button.addEventListener('click', () => {
-      hideReadingNotice();  // a calculation tells anew how it read the field
-      module._calculator_command_click(k);
-    }));
-    // As on the desktop, from every control: Enter calculates (a focused button answers it
-    // itself), Escape clears, Ctrl+C with nothing selected copies every measure; keys that
-    // end or cancel a composition are the keyboard's.
-    document.addEventListener('keydown', (event) => {
-      if (failure.open || event.altKey || event.isComposing) return;
-      const control = event.ctrlKey || event.metaKey;
-      const onButton = event.target instanceof HTMLButtonElement;
-      if (event.key === 'Enter' && !control && !event.shiftKey && !onButton) {
-        event.preventDefault();
-        commands[0].click();
-      } else if (event.key === 'Escape' && !control) {
-        event.preventDefault();
-        commands[1].click();
-      } else if (control && event.code === 'KeyC' && !hasSelection() && navigator.clipboard) {
-        // In the solution: the whole solution; anywhere else: every measure.
-        event.preventDefault();
-        copyText(solution.contains(document.activeElement) ? solutionText
-          : module.UTF8ToString(module._calculator_measures_text()));
-      }
-    });
-    document.documentElement.dataset.ready = '';
-    // Offline from the second visit on; registered last, so that it takes nothing from the
-    // first one's start.
-    navigator.serviceWorker?.register('sw.js');
+      return;
+    }
+    earlyCalls[early.option + 1][k].forEach(([method, ...args]) => page[method](...args));
+    early.option = k;
+    early.events.push(k);
   }
 
-  // The module is fetched and compiled once the window is on the screen, so that the first
-  // paint waits for nothing but the page itself; the steps after it are separate tasks, each
-  // short, so that the page answers the reader all along.
+  // An early Изчисли waits, visibly and audibly, with every control as it is, for the module.
+  function pressCommand(k) {
+    if (module) {
+      hideReadingNotice();  // a calculation tells anew how it read the field
+      module._calculator_command_click(k);
+    } else if (k === 0) {
+      early.calculate = true;
+      early.focus = document.activeElement;
+      client.inert = true;
+      client.setAttribute('aria-busy', 'true');
+      moduleLoading.hidden = false;
+    } else if (!early.calculate) {
+      earlyCalls[early.option + 1][radios.length].forEach(([m, ...args]) => page[m](...args));
+      early.events.push(radios.length);
+    }
+  }
+
+  // Reported only when an option becomes the chosen one, with the mouse or the arrows:
+  // choosing the chosen option again keeps what was typed.
+  fields.forEach(refuseLongEdits);
+  radios.forEach((radio, k) => radio.addEventListener('change', () => {
+    if (radio.checked) chooseOption(k);
+  }));
+  commands.forEach((button, k) => button.addEventListener('click', () => pressCommand(k)));
+  // An option ticked before this script ran (a tap while the page was arriving, or the
+  // browser restoring a form on going back) is chosen now.
+  const tickedEarly = radios.findIndex((radio) => radio.checked);
+  if (tickedEarly >= 0) chooseOption(tickedEarly);
+  // As on the desktop, from every control: Enter calculates (a focused button answers it
+  // itself), Escape clears, Ctrl+C with nothing selected copies every measure; keys that
+  // end or cancel a composition are the keyboard's.
+  document.addEventListener('keydown', (event) => {
+    if (failure.open || event.altKey || event.isComposing) return;
+    const control = event.ctrlKey || event.metaKey;
+    const onButton = event.target instanceof HTMLButtonElement;
+    if (event.key === 'Enter' && !control && !event.shiftKey && !onButton) {
+      event.preventDefault();
+      commands[0].click();
+    } else if (event.key === 'Escape' && !control) {
+      event.preventDefault();
+      commands[1].click();
+    } else if (control && event.code === 'KeyC' && !hasSelection() && navigator.clipboard &&
+               module) {
+      // In the solution: the whole solution; anywhere else: every measure.
+      event.preventDefault();
+      copyText(solution.contains(document.activeElement) ? solutionText
+        : module.UTF8ToString(module._calculator_measures_text()));
+    }
+  });
+
+  // The module starts the window as the page was written, then gets the user's early events
+  // again; the tick and the typed text, which its start clears, are put back.
+  // The browser's number formats take it tens of milliseconds to load the first time, which
+  // would hold up the page: they are read in a worker, or here if no worker can start.
+  function readSettings() {
+    const language = navigator.languages?.[0] || navigator.language;
+    return new Promise((resolve, reject) => {
+      const code = `onmessage = (event) => postMessage((${numberSettings})(event.data));`;
+      const address = URL.createObjectURL(new Blob([code], { type: 'text/javascript' }));
+      const worker = new Worker(address);
+      worker.onmessage = (event) => resolve(event.data);
+      worker.onerror = reject;
+      worker.postMessage(language);
+      setTimeout(() => URL.revokeObjectURL(address));
+    }).catch(() => numberSettings(language));
+  }
+
+  function start(started, settings) {
+    const chosen = radios.findIndex((radio) => radio.checked);
+    const typed = fields.map((input) => [input.value, input.selectionStart, input.selectionEnd]);
+    settings.sizes.forEach((size) => started._calculator_add_group_size(size));
+    started.ccall('calculator_start', null, ['string', 'string'],
+                  [settings.decimal, settings.group]);
+    module = started;
+    early.events.forEach((k) => (k < radios.length ? chooseOption(k) : pressCommand(1)));
+    if (chosen >= 0) radios[chosen].checked = true;
+    fields.forEach((input, k) => {
+      if (input.readOnly || input.value === typed[k][0]) return;
+      input.value = typed[k][0];
+      input.setSelectionRange(typed[k][1], typed[k][2]);
+      updateTabStop(input);
+    });
+    client.inert = false;
+    client.removeAttribute('aria-busy');
+    moduleLoading.hidden = true;
+    if (early.calculate) {
+      early.focus?.focus();  // where it was before the page waited
+      pressCommand(0);
+    }
+    document.documentElement.dataset.ready = '';
+    // Offline from the second visit on; registered last, so that it takes nothing from the
+    // first one's start. Asked for a new version on every visit, which the next one then runs.
+    navigator.serviceWorker?.register('sw.js').then((registration) => registration.update())
+      .catch(() => {});  // no service worker: the page works online all the same
+  }
+
+  // Without its module the page cannot calculate: it says so, and its controls look it.
+  function failToLoad() {
+    if (module) return;
+    moduleLoading.hidden = true;
+    moduleFailure.hidden = false;
+    client.inert = false;
+    client.removeAttribute('aria-busy');
+    document.querySelector('.measures').disabled = true;
+    commands.forEach((button) => { button.disabled = true; });
+    document.documentElement.dataset.failed = '';
+  }
+
+  // The module was asked for with the page (preload); its script runs once the window is on
+  // the screen, so that the first paint waits for nothing but the page itself; the steps after
+  // it are separate tasks, each short, so that the page answers the reader all along.
   requestAnimationFrame(() => setTimeout(() => {
     const script = document.createElement('script');
     script.src = 'calculator.js';
+    script.onerror = failToLoad;
     document.head.append(script);
-    const settings = numberSettings(navigator.languages?.[0] || navigator.language);
-    script.onload = () => createCalculator({ page })
-      .then((module) => setTimeout(() => start(module, settings)));
+    const settings = readSettings();
+    script.onload = () => {
+      if (typeof createCalculator !== 'function') {
+        failToLoad();
+        return;
+      }
+      Promise.all([createCalculator({ page }), settings])
+        .then(([started, read]) => setTimeout(() => {
+          try {
+            start(started, read);
+          } catch {
+            failToLoad();
+          }
+        }), failToLoad);
+    };
   }));
 })();

@@ -1,14 +1,16 @@
 // Writes the page of the browser edition from the window's description: index.html from
-// index.html.in and page.css, and manifest.webmanifest. Run at build time (under Node).
-//   page_generator TEMPLATE STYLE OUTPUT_FOLDER
+// index.html.in, page.css and page.js, and manifest.webmanifest. Run at build time (under Node).
+//   page_generator TEMPLATE STYLE SCRIPT OUTPUT_FOLDER
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
 
+#include "design/page_loading_texts.h"
 #include "design/texts.h"
 #include "design/window_design.h"
+#include "web/early_choices.h"
 #include "web/page_markup.h"
 
 namespace {
@@ -35,15 +37,21 @@ void Fill(std::string& page, std::string_view name, const std::string& value) {
   }
 }
 
+// Inline script or JSON ends at the first "</script": none may hold one.
+std::string Inline(const std::string& code) {
+  if (code.find("</") != std::string::npos) throw std::runtime_error("inline code holds </");
+  return code;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::cerr << "usage: page_generator TEMPLATE STYLE OUTPUT_FOLDER\n";
+  if (argc != 5) {
+    std::cerr << "usage: page_generator TEMPLATE STYLE SCRIPT OUTPUT_FOLDER\n";
     return 2;
   }
   try {
-    const std::string folder = argv[3];
+    const std::string folder = argv[4];
     std::string page = ReadFile(argv[1]);
     Fill(page, "TITLE", web::EscapeHtml(design::texts::kWindowTitle));
     Fill(page, "THEME_COLOUR", web::HexColour(design::kWindowBackground));
@@ -52,6 +60,10 @@ int main(int argc, char** argv) {
     Fill(page, "FIGURE", web::TeachingMarkup());
     Fill(page, "LENGTH_HINT", web::LengthHintMarkup() + web::ReadingNoticeMarkup());
     Fill(page, "FAILURE_TITLE", web::EscapeHtml(design::texts::kFailureTitle));
+    Fill(page, "MODULE_LOADING", web::EscapeHtml(design::texts::kModuleLoading));
+    Fill(page, "MODULE_LOAD_FAILURE", web::EscapeHtml(design::texts::kModuleLoadFailure));
+    Fill(page, "EARLY_CHOICES", Inline(web::EarlyChoicesJson()));
+    Fill(page, "SCRIPT", Inline(ReadFile(argv[3])));
     WriteFile(folder + "/index.html", page);
     WriteFile(folder + "/manifest.webmanifest", web::Manifest());
   } catch (const std::exception& failure) {

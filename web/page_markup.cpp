@@ -1,6 +1,8 @@
 #include "web/page_markup.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdio>
 #include <string>
 
 #include "design/derived_texts.h"
@@ -97,6 +99,47 @@ std::string PixelBox(const design::TwipRect& rect) {
          "px;width:" + Number(box.width) + "px;height:" + Number(box.height) + "px";
 }
 
+// On a touch screen every control must be a target of at least 44 x 44 CSS pixels: the design's
+// layout, scaled by the smallest control's height to that size, where the screen is wide
+// enough for it, and the one-column layout otherwise. With a mouse the design is kept exact.
+constexpr int kTouchTarget = 44;
+constexpr int kPagePadding = 16;
+
+int SmallestControlHeight() {
+  int smallest = design::ToPixels(design::kClientArea).height;
+  for (const Control& control : design::kControls) {
+    smallest = std::min(smallest, design::ToPixels(control.rect).height);
+  }
+  return smallest;
+}
+
+// The scale in hundredths: rounded up, and one more, so that the layout's own rounding never
+// leaves the smallest control a fraction short.
+int TouchZoomHundredths() {
+  const int smallest = SmallestControlHeight();
+  return (kTouchTarget * 100 + smallest - 1) / smallest + 1;
+}
+
+std::string TouchZoom() {
+  char zoom[16];
+  std::snprintf(zoom, sizeof zoom, "%d.%02d", TouchZoomHundredths() / 100,
+                TouchZoomHundredths() % 100);
+  return zoom;
+}
+
+// The narrowest screen that holds the scaled window with the page's room around it.
+int TouchLayoutMinWidth() {
+  const int width = design::ToPixels(design::kClientArea).width;
+  return (width * TouchZoomHundredths() + 99) / 100 + 2 * kPagePadding + 1;
+}
+
+std::string DesignLayoutMedia() {
+  const std::string width =
+      "(min-width:" + Number(design::ToPixels(design::kClientArea).width) + "px)";
+  return width + " and (pointer:fine)," + width +
+         " and (pointer:none),(min-width:" + Number(TouchLayoutMinWidth()) + "px)";
+}
+
 }  // namespace
 
 std::string HexColour(const design::Rgb& colour) {
@@ -164,12 +207,14 @@ std::string WindowCss() {
   // Of the two overlapping information fields, the statement stays readable, as on the desktop.
   layout += "#info-0{z-index:1}\n";
   const std::string width = Number(client.width) + "px";
-  css += "@media (min-width:" + width + "){\n.window{width:" + width + "}\n" +
+  css += "@media " + DesignLayoutMedia() + "{\n.window{width:" + width + "}\n" +
          ".client{display:block;position:relative;width:" + width +
          ";height:" + Number(client.height) + "px;padding:0;overflow:hidden}\n" +
          ".control{position:absolute;margin:0;min-height:0}\n" + layout + "}\n";
   // Room around the window once the page is wide enough for it.
   css += "@media (min-width:" + Number(client.width + 32) + "px){.page{padding:16px}}\n";
+  css += "@media (pointer:coarse) and (min-width:" + Number(TouchLayoutMinWidth()) +
+         "px){.window{zoom:" + TouchZoom() + "}}\n";
   return css;
 }
 
@@ -191,7 +236,8 @@ std::string Manifest() {
   const std::string_view short_name = name.substr(name.rfind(" - ") + 3);
   return "{\n  \"name\": \"" + std::string(name) + "\",\n  \"short_name\": \"" +
          std::string(short_name) +
-         "\",\n  \"lang\": \"bg\",\n  \"start_url\": \".\",\n  \"scope\": \".\",\n"
+         "\",\n  \"id\": \"ravnostranen\",\n  \"lang\": \"bg\",\n  \"start_url\": \".\",\n  "
+         "\"scope\": \".\",\n"
          "  \"display\": \"standalone\",\n  \"background_color\": \"" +
          colour + "\",\n  \"theme_color\": \"" + colour +
          "\",\n  \"icons\": [\n"

@@ -16,7 +16,7 @@ test('a second visit works offline through the service worker', async ({ page, c
 });
 
 test('axe-core finds no violation, before and after a calculation, and in the dialog', async ({ page, calculator }) => {
-  test.slow();  // four full analyses, the figure's texts and the solution included
+  test.slow();  // four full analyses, the figure and the solution included: up to 25 s on a busy machine
   const check = async (when) => {
     const { violations, passes } = await new AxeBuilder({ page }).analyze();
     expect(passes.length, when).toBeGreaterThan(15);  // the rules did run

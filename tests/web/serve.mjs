@@ -1,6 +1,7 @@
 // A static file server on 127.0.0.1 for the built page, with the types a browser needs for a
 // module and a manifest; gzip on request, as static hosts do. Used by the tests and the
-// benchmark: const { url, close } = await serve(folder, { gzip: true })
+// benchmark: const { url, close } = await serve(folder, { gzip: true }). The folder may be a
+// function, asked at each request, to switch the host to another build.
 import { createServer } from 'node:http';
 import { readFile, stat } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
@@ -17,10 +18,11 @@ const types = {
 
 export async function serve(folder, { gzip = false, log = null } = {}) {
   const server = createServer(async (request, response) => {
+    const root = typeof folder === 'function' ? folder() : folder;
     const pathname = decodeURIComponent(new URL(request.url, 'http://host').pathname);
-    const file = normalize(join(folder, pathname.endsWith('/') ? `${pathname}index.html` : pathname));
+    const file = normalize(join(root, pathname.endsWith('/') ? `${pathname}index.html` : pathname));
     try {
-      if (!file.startsWith(normalize(folder))) throw new Error('outside the folder');
+      if (!file.startsWith(normalize(root))) throw new Error('outside the folder');
       // Revalidated on every use, and answered with 304 when unchanged, as static hosts do.
       const { mtimeMs, size } = await stat(file);
       const etag = `"${size}-${Math.floor(mtimeMs)}"`;
