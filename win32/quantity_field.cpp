@@ -24,7 +24,7 @@ std::size_t ClipboardTextLength(std::size_t enough) {
   std::size_t length = 0;
   if (const HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
     if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data)); text != nullptr) {
-      const std::size_t most = std::min(GlobalSize(data) / sizeof(wchar_t), enough);
+      const std::size_t most = std::min<std::size_t>(GlobalSize(data) / sizeof(wchar_t), enough);
       while (length < most && text[length] != L'\0' && text[length] != L'\r' &&
              text[length] != L'\n') {
         ++length;
