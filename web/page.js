@@ -66,14 +66,11 @@
       if (title) fields[field].title = title;
       else fields[field].removeAttribute('title');
     },
+    // Shown once the calculation has laid out its results, figure and solution, which may move
+    // the statement it covers.
     showReadingNotice: (field, text) => {
       hideReadingNotice();
       readingNotice.textContent = text;
-      const statement = byId('info-0').getBoundingClientRect();
-      readingNotice.style.left = `${statement.left + scrollX}px`;
-      readingNotice.style.top = `${statement.top + scrollY}px`;
-      readingNotice.style.width = `${statement.width}px`;
-      readingNotice.hidden = false;
       noticeField = fields[field];
       noticeField.setAttribute('aria-describedby', 'reading-notice');
       noticeToAnnounce = text;
@@ -87,6 +84,13 @@
       // A notice is heard first: it says what the results were calculated from.
       announcement.textContent = noticeToAnnounce ? `${noticeToAnnounce}\n${text}` : text;
       noticeToAnnounce = '';
+      if (noticeField) {
+        const statement = byId('info-0').getBoundingClientRect();
+        readingNotice.style.left = `${statement.left + scrollX}px`;
+        readingNotice.style.top = `${statement.top + scrollY}px`;
+        readingNotice.style.width = `${statement.width}px`;
+        readingNotice.hidden = false;
+      }
       showResultDetails();  // a focused result's new title
     },
     // The figure comes drawn, from its description in design/; the solution, a line a
