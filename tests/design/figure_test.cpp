@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numeric>
 
+#include "calculation_values.h"
 #include "triangle/quantities.h"
 
 namespace design {
@@ -12,14 +13,7 @@ namespace {
 
 using triangle::QuantityIndex;
 
-std::array<double, triangle::kQuantityCount> Calculation(QuantityIndex given, double value) {
-  std::array<double, triangle::kQuantityCount> values{};
-  const double side = triangle::SideFromInput(given, value);
-  for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    values[static_cast<std::size_t>(k)] = k == given ? value : triangle::QuantityOfSide(k, side);
-  }
-  return values;
-}
+using test_support::Calculation;
 
 double Distance(FigurePoint p, FigurePoint q) { return std::hypot(p.x - q.x, p.y - q.y); }
 

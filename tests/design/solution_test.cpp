@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "calculation_values.h"
 #include "triangle/quantities.h"
 
 namespace design {
@@ -12,15 +13,7 @@ namespace {
 
 using triangle::QuantityIndex;
 
-// The values a calculation from `given` = `value` has, as the controller computes them.
-std::array<double, triangle::kQuantityCount> Calculation(QuantityIndex given, double value) {
-  std::array<double, triangle::kQuantityCount> values{};
-  const double side = triangle::SideFromInput(given, value);
-  for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    values[static_cast<std::size_t>(k)] = k == given ? value : triangle::QuantityOfSide(k, side);
-  }
-  return values;
-}
+using test_support::Calculation;
 
 // Written by hand from the formulas, the four-decimal roundings worked out apart from the
 // program: one calculation per given measure, so that every formula is pinned.
