@@ -24,6 +24,16 @@
   let noticeField = null;  // the field whose description the notice is
   let noticeToAnnounce = '';
 
+  // Over the statement, wherever the layout (a turned phone, a zoom) has put it.
+  function placeReadingNotice() {
+    if (readingNotice.hidden) return;
+    const statement = byId('info-0').getBoundingClientRect();
+    readingNotice.style.left = `${statement.left + scrollX}px`;
+    readingNotice.style.top = `${statement.top + scrollY}px`;
+    readingNotice.style.width = `${statement.width}px`;
+  }
+  addEventListener('resize', placeReadingNotice);
+
   // Until the next edit, choice or button: a pupil reads it at a pupil's pace.
   function hideReadingNotice() {
     readingNotice.hidden = true;
@@ -85,11 +95,8 @@
       announcement.textContent = noticeToAnnounce ? `${noticeToAnnounce}\n${text}` : text;
       noticeToAnnounce = '';
       if (noticeField) {
-        const statement = byId('info-0').getBoundingClientRect();
-        readingNotice.style.left = `${statement.left + scrollX}px`;
-        readingNotice.style.top = `${statement.top + scrollY}px`;
-        readingNotice.style.width = `${statement.width}px`;
         readingNotice.hidden = false;
+        placeReadingNotice();
       }
       showResultDetails();  // a focused result's new title
     },
@@ -188,7 +195,7 @@
   // buttons, inside the window's column, where a pupil sees them after calculating; the
   // statement and the saying come after them. Tab reaches them after the buttons either way.
   function placeTeaching() {
-    const wide = matchMedia(`(min-width: ${teaching.dataset.wideFrom}px)`);
+    const wide = matchMedia(teaching.dataset.wideMedia);
     const client = document.querySelector('.client');
     const windowBox = document.querySelector('.window');
     const place = () => {
@@ -253,8 +260,8 @@
       hideReadingNotice();  // a calculation tells anew how it read the field
       module._calculator_command_click(k);
     } else if (k === 0) {
+      if (!early.calculate) early.focus = document.activeElement;  // not the page's body
       early.calculate = true;
-      early.focus = document.activeElement;
       client.inert = true;
       client.setAttribute('aria-busy', 'true');
       moduleLoading.hidden = false;
@@ -374,6 +381,7 @@
           try {
             start(started, read);
           } catch {
+            module = null;  // a start that failed half-way is no working module
             failToLoad();
           }
         }), failToLoad);

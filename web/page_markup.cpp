@@ -133,14 +133,14 @@ int TouchLayoutMinWidth() {
   return (width * TouchZoomHundredths() + 99) / 100 + 2 * kPagePadding + 1;
 }
 
+}  // namespace
+
 std::string DesignLayoutMedia() {
   const std::string width =
       "(min-width:" + Number(design::ToPixels(design::kClientArea).width) + "px)";
   return width + " and (pointer:fine)," + width +
          " and (pointer:none),(min-width:" + Number(TouchLayoutMinWidth()) + "px)";
 }
-
-}  // namespace
 
 std::string HexColour(const design::Rgb& colour) {
   constexpr std::string_view kDigits = "0123456789abcdef";

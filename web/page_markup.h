@@ -20,6 +20,9 @@ std::string WindowMarkup(const StartState& state);
 // Font, colours and borders at every width; every control at its rectangle from the design's
 // width on (CSS pixels are twips / 15).
 std::string WindowCss();
+// The media query under which the window has the design's layout: from the design's width with
+// a mouse, from the width that holds it scaled up on a touch screen.
+std::string DesignLayoutMedia();
 // Shown at a quantity field that refused an edit; page.js puts the field's limit in it.
 std::string LengthHintMarkup();
 std::string ReadingNoticeMarkup();

@@ -8,12 +8,12 @@
 
 namespace web {
 
-// The figure and, once there is a calculation, its solution beside it. On screens narrower
-// than the window's design (data-wide-from) page.js moves this right after the buttons.
+// The figure and, once there is a calculation, its solution beside it. Where the window does
+// not have the design's layout (data-wide-media), page.js moves this right after the buttons.
 std::string TeachingMarkup() {
   const std::string title(design::texts::kSolutionTitle);
-  return "<section id=\"teaching\" class=\"teaching\" data-wide-from=\"" +
-         std::to_string(design::ToPixels(design::kClientArea).width) + "\">\n" + FigureMarkup() +
+  return "<section id=\"teaching\" class=\"teaching\" data-wide-media=\"" +
+         EscapeHtml(DesignLayoutMedia()) + "\">\n" + FigureMarkup() +
          "<section id=\"solution\" class=\"solution\" aria-labelledby=\"solution-title\" "
          "hidden>\n<h2 id=\"solution-title\" class=\"solution-title\">" +
          EscapeHtml(title) +

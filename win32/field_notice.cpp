@@ -73,6 +73,7 @@ void FieldNotice::Hide() {
 
 void FieldNotice::LayOut(HFONT font, UINT dpi) {
   if (field_ == nullptr) return;
+  dpi_ = dpi;
   SendMessageW(notice_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   const design::PixelRect area =
       design::ToPixels(design::ReadingNoticeArea(), static_cast<int>(dpi));
@@ -90,7 +91,7 @@ bool FieldNotice::Draw(const DRAWITEMSTRUCT& item) const {
   const HGDIOBJ old_font = SelectObject(item.hDC, font);
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, GetSysColor(COLOR_INFOTEXT));
-  const int margin = MulDiv(kMargin, GetDeviceCaps(item.hDC, LOGPIXELSX), 96) + 1;
+  const int margin = Scaled(kMargin, dpi_) + 1;  // as HeightFor measured it
   InflateRect(&rect, -margin, -margin);
   DrawTextW(item.hDC, text_.c_str(), static_cast<int>(text_.size()), &rect,
             DT_WORDBREAK | DT_NOPREFIX);

@@ -36,6 +36,7 @@ class FieldNotice {
   HWND notice_ = nullptr;
   HWND field_ = nullptr;  // whose description the notice is, while it shows
   std::wstring text_;
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;  // the resolution it is laid out and drawn at
   // Dynamic annotation, from oleacc through COM, loaded with the first notice; null where it
   // is missing, and then the notice is only shown.
   IAccPropServices* annotation_ = nullptr;

@@ -24,6 +24,19 @@ for (const [width, height] of [[360, 640], [640, 360], [768, 1024], [1024, 768]]
   });
 }
 
+// In one column (a phone on its side, a tablet upright) the figure and the solution come right
+// after the buttons, not below the statement and the saying.
+test.describe('touch 768 x 1024, one column', () => {
+  test.use({ viewport: { width: 768, height: 1024 }, hasTouch: true, isMobile: true });
+  test('the figure and the solution follow the buttons', async ({ page, calculator }) => {
+    await enter(page, 2, '12');
+    await calculate(page);
+    const top = (selector) => page.locator(selector).evaluate((e) => e.getBoundingClientRect().top);
+    expect(await top('#teaching')).toBeGreaterThan(await top('#command-1'));
+    expect(await top('#teaching')).toBeLessThan(await top('#info-0'));
+  });
+});
+
 test.describe('touch, the design scaled', () => {
   test.use({ viewport: { width: 1024, height: 768 }, hasTouch: true, isMobile: true });
   test('where it fits, the design\'s layout is scaled up whole', async ({ page, calculator }) => {
