@@ -328,7 +328,14 @@ void CalculatorWindow::ShowReadingNotice(triangle::QuantityIndex field,
                                          const ReadingNotice& notice) {
   reading_notice_.Show(window_, fields_.at(field).Handle(),
                        Widen(design::ReadingNoticeText(field, notice, controller_.Format())), font_,
-                       dpi_);
+                       dpi_, annotations_);
+}
+
+void CalculatorWindow::NameOptions() {
+  options_named_ = true;
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    annotations_.SetName(options_.at(k), Widen(design::OptionAccessibleName(k)).c_str());
+  }
 }
 
 void CalculatorWindow::KeepFocusOnAControl(triangle::QuantityIndex field) {
@@ -346,6 +353,9 @@ LRESULT CALLBACK CalculatorWindow::OptionProcedure(HWND option, UINT message, WP
   auto& self = *reinterpret_cast<CalculatorWindow*>(self_data);
   if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(option, &CalculatorWindow::OptionProcedure, kOptionSubclassId);
+  } else if (message == WM_GETOBJECT && !self.options_named_) {
+    // A screen reader asks for the first time: the names are in place before it reads one.
+    self.NameOptions();
   } else if (IsChoosingAction(message, wparam)) {
     const HWND outer = std::exchange(self.option_acted_on_, option);
     const LRESULT result = DefSubclassProc(option, message, wparam, lparam);

@@ -10,6 +10,7 @@
 #include "design/window_design.h"
 #include "platform/window_view.h"
 #include "triangle/number_format.h"
+#include "win32/annotations.h"
 #include "win32/field_hint.h"
 #include "win32/field_notice.h"
 #include "win32/hover_tips.h"
@@ -98,6 +99,8 @@ class CalculatorWindow final : public platform::WindowView {
   bool IsTabStop(std::size_t row) const;
   // A focused field that emptied and became read-only hands the focus to its option.
   void KeepFocusOnAControl(triangle::QuantityIndex field);
+  // Gives each option the name design/ gives it, which starts with its caption.
+  void NameOptions();
   // Makes the hover tooltips with their texts if they are not there yet.
   void EnsureHoverTips();
   // A field's hover text: its whole text if it is cut, and how it was calculated.
@@ -111,6 +114,8 @@ class CalculatorWindow final : public platform::WindowView {
   std::array<HWND, triangle::kQuantityCount> options_{};
   FieldHint refusal_hint_;  // before the fields, which show their refusals through it
   HoverTips hover_tips_;
+  Annotations annotations_;     // before what uses it
+  bool options_named_ = false;  // for screen readers, once the first one asks
   FieldNotice reading_notice_;
   bool setting_field_text_ = false;  // a change notification comes from the window, not a user
   std::array<std::wstring, triangle::kQuantityCount> explanations_;  // in the fields' tips

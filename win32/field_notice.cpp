@@ -1,7 +1,4 @@
 #include "win32/field_notice.h"
-// The GUIDs of oleacc.h are defined here, the one place that uses them.
-#include <initguid.h>
-#include <oleacc.h>
 
 #include <algorithm>
 #include <utility>
@@ -13,13 +10,6 @@ namespace win32_ui {
 namespace {
 
 constexpr int kMargin = 4;  // between the border and the text, in pixels at 96 dpi
-
-// The usual cast of GetProcAddress's generic result to the function's own type.
-template <typename Function>
-Function Find(HMODULE module, const char* name) {
-  if (module == nullptr) return nullptr;
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
 
 int Scaled(int pixels, UINT dpi) { return MulDiv(pixels, static_cast<int>(dpi), 96); }
 
@@ -39,18 +29,12 @@ int HeightFor(const std::wstring& text, HFONT font, int width, UINT dpi) {
 
 FieldNotice::~FieldNotice() {
   if (notice_ != nullptr && IsWindow(notice_)) DestroyWindow(notice_);
-  if (annotation_ != nullptr) annotation_->Release();
-  using Uninitialize = void(WINAPI*)();
-  if (com_started_) {
-    if (auto uninitialize = Find<Uninitialize>(ole_, "CoUninitialize")) {
-      uninitialize();
-    }
-  }
-  if (ole_ != nullptr) FreeLibrary(ole_);
 }
 
-void FieldNotice::Show(HWND window, HWND field, std::wstring text, HFONT font, UINT dpi) {
+void FieldNotice::Show(HWND window, HWND field, std::wstring text, HFONT font, UINT dpi,
+                       Annotations& annotations) {
   Hide();
+  annotations_ = &annotations;
   if (notice_ == nullptr) {
     notice_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_OWNERDRAW | SS_NOPREFIX, 0, 0, 0, 0,
                               window, nullptr, nullptr, nullptr);
@@ -61,13 +45,15 @@ void FieldNotice::Show(HWND window, HWND field, std::wstring text, HFONT font, U
   field_ = field;
   LayOut(font, dpi);
   ShowWindow(notice_, SW_SHOWNA);
-  SetFieldDescription(text_.c_str());
+  // Through dynamic annotation the field's MSAA description is the notice, so a screen reader
+  // can read it again on the field while it shows.
+  annotations_->SetDescription(field_, text_.c_str());
 }
 
 void FieldNotice::Hide() {
   if (field_ == nullptr) return;
   ShowWindow(notice_, SW_HIDE);
-  SetFieldDescription(nullptr);
+  annotations_->SetDescription(field_, nullptr);
   field_ = nullptr;
 }
 
@@ -97,33 +83,6 @@ bool FieldNotice::Draw(const DRAWITEMSTRUCT& item) const {
             DT_WORDBREAK | DT_NOPREFIX);
   SelectObject(item.hDC, old_font);
   return true;
-}
-
-// Through dynamic annotation the field's MSAA description is the notice, so a screen reader
-// can read it again on the field while it shows.
-void FieldNotice::SetFieldDescription(const wchar_t* text) {
-  if (field_ == nullptr) return;
-  if (annotation_ == nullptr && ole_ == nullptr) {
-    ole_ = LoadLibraryW(L"ole32.dll");
-    using Initialize = HRESULT(WINAPI*)(LPVOID, DWORD);
-    using CreateInstance = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
-    const auto initialize = Find<Initialize>(ole_, "CoInitializeEx");
-    const auto create = Find<CreateInstance>(ole_, "CoCreateInstance");
-    if (initialize != nullptr && create != nullptr) {
-      com_started_ = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
-      create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-             reinterpret_cast<void**>(&annotation_));
-    }
-  }
-  if (annotation_ != nullptr) {
-    if (text != nullptr) {
-      annotation_->SetHwndPropStr(field_, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION, text);
-    } else {
-      MSAAPROPID property = PROPID_ACC_DESCRIPTION;
-      annotation_->ClearHwndProps(field_, OBJID_CLIENT, CHILDID_SELF, &property, 1);
-    }
-  }
-  NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, field_, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace win32_ui

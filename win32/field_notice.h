@@ -4,7 +4,7 @@
 
 #include <string>
 
-struct IAccPropServices;
+#include "win32/annotations.h"
 
 namespace win32_ui {
 
@@ -20,7 +20,9 @@ class FieldNotice {
   FieldNotice(const FieldNotice&) = delete;
   FieldNotice& operator=(const FieldNotice&) = delete;
 
-  void Show(HWND window, HWND field, std::wstring text, HFONT font, UINT dpi);
+  // `annotations` must outlive the notice.
+  void Show(HWND window, HWND field, std::wstring text, HFONT font, UINT dpi,
+            Annotations& annotations);
   void Hide();
   // Places the notice again for a new font and resolution, if it shows.
   void LayOut(HFONT font, UINT dpi);
@@ -31,17 +33,11 @@ class FieldNotice {
   bool IsShowing() const { return field_ != nullptr; }
 
  private:
-  void SetFieldDescription(const wchar_t* text);
-
   HWND notice_ = nullptr;
   HWND field_ = nullptr;  // whose description the notice is, while it shows
   std::wstring text_;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;  // the resolution it is laid out and drawn at
-  // Dynamic annotation, from oleacc through COM, loaded with the first notice; null where it
-  // is missing, and then the notice is only shown.
-  IAccPropServices* annotation_ = nullptr;
-  HMODULE ole_ = nullptr;
-  bool com_started_ = false;
+  Annotations* annotations_ = nullptr;  // the window's, which tell screen readers
 };
 
 }  // namespace win32_ui
