@@ -113,35 +113,39 @@ for (const [file, answer] of [['calculator.wasm', 404], ['calculator.js', 'abort
 
 // The page arriving in two parts, a pause between them, as on a slow connection: nothing that
 // was painted moves when the rest comes (the narrow layout shows the statement below the
-// controls that follow it in the page).
-test('a page that arrives slowly is never painted half-way, so nothing moves', async ({ page }) => {
-  const site = process.env.SITE_DIR;
-  const html = await readFile(join(site, 'index.html'), 'utf8');
-  const cut = html.indexOf('id="field-0"');
-  const server = createServer(async (request, response) => {
-    const path = new URL(request.url, 'http://host').pathname;
-    if (path === '/') {
-      response.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8' });
-      response.write(html.slice(0, cut));
-      setTimeout(() => response.end(html.slice(cut)), 1500);
-      return;
-    }
-    const body = await readFile(join(site, path)).catch(() => null);
-    response.writeHead(body ? 200 : 404, { 'Content-Type': path.endsWith('.wasm')
-      ? 'application/wasm' : path.endsWith('.js') ? 'text/javascript' : 'application/octet-stream' });
-    response.end(body ?? '');
+// controls that follow it in the page, and the script puts the figure after the buttons).
+for (const [part, marker] of [['in the controls', 'id="field-0"'],
+                             ['before its script', '<!-- The page\'s script']]) {
+  test(`a page that arrives slowly (cut ${part}) is never painted half-way, so nothing moves`, async ({ page }) => {
+    const site = process.env.SITE_DIR;
+    const html = await readFile(join(site, 'index.html'), 'utf8');
+    const cut = html.indexOf(marker);
+    expect(cut).toBeGreaterThan(0);
+    const server = createServer(async (request, response) => {
+      const path = new URL(request.url, 'http://host').pathname;
+      if (path === '/') {
+        response.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8' });
+        response.write(html.slice(0, cut));
+        setTimeout(() => response.end(html.slice(cut)), 1500);
+        return;
+      }
+      const body = await readFile(join(site, path)).catch(() => null);
+      response.writeHead(body ? 200 : 404, { 'Content-Type': path.endsWith('.wasm')
+        ? 'application/wasm' : path.endsWith('.js') ? 'text/javascript' : 'application/octet-stream' });
+      response.end(body ?? '');
+    });
+    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+    await page.setViewportSize({ width: 412, height: 823 });
+    await page.addInitScript(() => {
+      window.shifts = [];
+      new PerformanceObserver((list) => window.shifts.push(...list.getEntries().map((e) => e.value)))
+        .observe({ type: 'layout-shift', buffered: true });
+    });
+    await page.goto(`http://127.0.0.1:${server.address().port}/`);
+    await page.locator('html[data-ready]').waitFor({ state: 'attached' });
+    expect(await page.evaluate(() => performance.getEntriesByName('first-contentful-paint').length))
+      .toBe(1);
+    expect(await page.evaluate(() => window.shifts)).toEqual([]);
+    server.close();
   });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  await page.setViewportSize({ width: 412, height: 823 });
-  await page.addInitScript(() => {
-    window.shifts = [];
-    new PerformanceObserver((list) => window.shifts.push(...list.getEntries().map((e) => e.value)))
-      .observe({ type: 'layout-shift', buffered: true });
-  });
-  await page.goto(`http://127.0.0.1:${server.address().port}/`);
-  await page.locator('html[data-ready]').waitFor({ state: 'attached' });
-  expect(await page.evaluate(() => performance.getEntriesByName('first-contentful-paint').length))
-    .toBe(1);
-  expect(await page.evaluate(() => window.shifts)).toEqual([]);
-  server.close();
-});
+}
