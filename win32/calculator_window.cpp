@@ -14,6 +14,7 @@
 #include "win32/command_button.h"
 #include "win32/dpi.h"
 #include "win32/full_value.h"
+#include "win32/program_icon.h"
 #include "win32/wide_text.h"
 
 namespace win32_ui {
@@ -84,12 +85,6 @@ std::string_view AccessibleName(const design::Control& control) {
 void CreateNameLabel(HWND parent, std::string_view name, HINSTANCE instance) {
   CreateWindowExW(0, L"STATIC", Widen(name).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, parent,
                   nullptr, instance, nullptr);
-}
-
-HICON LoadIconOfSize(HINSTANCE instance, int width_metric, int height_metric) {
-  return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                       GetSystemMetrics(width_metric),
-                                       GetSystemMetrics(height_metric), LR_SHARED));
 }
 
 ATOM RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {

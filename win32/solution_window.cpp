@@ -10,6 +10,7 @@
 #include "win32/clipboard.h"
 #include "win32/dpi.h"
 #include "win32/figure_painter.h"
+#include "win32/program_icon.h"
 #include "win32/wide_text.h"
 
 namespace win32_ui {
@@ -88,12 +89,8 @@ bool RegisterClasses(HINSTANCE instance, WNDPROC window_procedure, WNDPROC figur
     window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     window_class.lpszClassName = kWindowClass;
     // The calculator's icon, as its window class loads it.
-    window_class.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                                       GetSystemMetrics(SM_CXICON),
-                                                       GetSystemMetrics(SM_CYICON), LR_SHARED));
-    window_class.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                                         GetSystemMetrics(SM_CXSMICON),
-                                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    window_class.hIcon = LoadIconOfSize(instance, SM_CXICON, SM_CYICON);
+    window_class.hIconSm = LoadIconOfSize(instance, SM_CXSMICON, SM_CYSMICON);
     if (RegisterClassExW(&window_class) == 0) return false;
     WNDCLASSEXW figure_class{};
     figure_class.cbSize = sizeof figure_class;
