@@ -27,7 +27,6 @@ EMSCRIPTEN_KEEPALIVE void calculator_start(const char* decimal_separator,
   settings.decimal_separator = decimal_separator;
   settings.group_separator = group_separator;
   window = std::make_unique<web::WebWindow>(settings);
-  window->Load();
 }
 
 EMSCRIPTEN_KEEPALIVE void calculator_option_click(int index) {

@@ -59,6 +59,9 @@
     // focused field's view, at its end, where the ellipsis does not reach.
     setFieldText: (field, text) => {
       const input = fields[field];
+      // Emptying an empty field moves nothing; placing its view would make the browser lay
+      // out the page, which loading the module would pay for eight times.
+      if (text === '' && input.value === '') return;
       input.value = text;
       input.setSelectionRange(0, 0);
       input.scrollLeft = 0;
@@ -304,20 +307,19 @@
     }
   });
 
-  // The module starts the window as the page was written, then gets the user's early events
-  // again; the tick and the typed text, which its start clears, are put back.
+  // The module takes the window over as the page shows it, then gets the user's early events
+  // again; the tick and the typed text, which replaying them may clear, are put back.
   // The browser's number formats take it tens of milliseconds to load the first time, which
-  // would hold up the page: they are read in a worker, or here if no worker can start.
+  // would hold up the page: they are read in a worker, or here if no worker can start. The
+  // worker's code comes as a data: address, which costs the page less than a Blob's.
   function readSettings() {
     const language = navigator.languages?.[0] || navigator.language;
     return new Promise((resolve, reject) => {
       const code = `onmessage = (event) => postMessage((${numberSettings})(event.data));`;
-      const address = URL.createObjectURL(new Blob([code], { type: 'text/javascript' }));
-      const worker = new Worker(address);
+      const worker = new Worker(`data:text/javascript,${encodeURIComponent(code)}`);
       worker.onmessage = (event) => resolve(event.data);
       worker.onerror = reject;
       worker.postMessage(language);
-      setTimeout(() => URL.revokeObjectURL(address));
     }).catch(() => numberSettings(language));
   }
 
@@ -344,10 +346,12 @@
       pressCommand(0);
     }
     document.documentElement.dataset.ready = '';
-    // Offline from the second visit on; registered last, so that it takes nothing from the
-    // first one's start. Asked for a new version on every visit, which the next one then runs.
-    navigator.serviceWorker?.register('sw.js').then((registration) => registration.update())
-      .catch(() => {});  // no service worker: the page works online all the same
+    // Offline from the second visit on; registered last, in a task of its own, so that it takes
+    // nothing from the first one's start. Asked for a new version on every visit, which the
+    // next one then runs.
+    setTimeout(() => navigator.serviceWorker?.register('sw.js')
+      .then((registration) => registration.update())
+      .catch(() => {}));  // no service worker: the page works online all the same
   }
 
   // Without its module the page cannot calculate: it says so, and its controls look it.
@@ -362,29 +366,43 @@
     document.documentElement.dataset.failed = '';
   }
 
+  // The module's code compiled from its whole bytes, fetched with the page (preload): the
+  // browser compiles it away from the page's thread, where feeding it the bytes as they
+  // arrive would take one long task once they are all there.
+  function instantiateWasm(imports, receive) {
+    fetch('calculator.wasm', { credentials: 'same-origin' })
+      .then((response) => (response.ok ? response.arrayBuffer() : Promise.reject()))
+      .then((bytes) => WebAssembly.instantiate(bytes, imports))
+      .then(({ instance, module: compiled }) => receive(instance, compiled), failToLoad);
+    return {};  // the exports come later, through `receive`
+  }
+
   // The module was asked for with the page (preload); its script runs once the window is on
-  // the screen, so that the first paint waits for nothing but the page itself; the steps after
-  // it are separate tasks, each short, so that the page answers the reader all along.
+  // the screen, so that the first paint waits for nothing but the page itself. The steps after
+  // it are separate tasks, each short, so that the page answers the reader all along; the
+  // number formats, which take longest to arrive, are asked for first.
   requestAnimationFrame(() => setTimeout(() => {
-    const script = document.createElement('script');
-    script.src = 'calculator.js';
-    script.onerror = failToLoad;
-    document.head.append(script);
     const settings = readSettings();
-    script.onload = () => {
-      if (typeof createCalculator !== 'function') {
-        failToLoad();
-        return;
-      }
-      Promise.all([createCalculator({ page }), settings])
-        .then(([started, read]) => setTimeout(() => {
-          try {
-            start(started, read);
-          } catch {
-            module = null;  // a start that failed half-way is no working module
-            failToLoad();
-          }
-        }), failToLoad);
-    };
+    setTimeout(() => {
+      const script = document.createElement('script');
+      script.src = 'calculator.js';
+      script.onerror = failToLoad;
+      script.onload = () => {
+        if (typeof createCalculator !== 'function') {
+          failToLoad();
+          return;
+        }
+        Promise.all([createCalculator({ page, instantiateWasm }), settings])
+          .then(([started, read]) => setTimeout(() => {
+            try {
+              start(started, read);
+            } catch {
+              module = null;  // a start that failed half-way is no working module
+              failToLoad();
+            }
+          }), failToLoad);
+      };
+      document.head.append(script);
+    });
   }));
 })();

@@ -1,6 +1,7 @@
 #include "web/web_window.h"
 
 #include <array>
+#include <cstring>
 #include <exception>
 #include <string>
 #include <utility>
@@ -19,14 +20,17 @@ namespace {
 
 int Length(std::string_view text) { return static_cast<int>(text.size()); }
 
+// Bit for bit, so that -0 and +0, which are written differently, count as different.
+bool SameCalculation(const std::optional<controller::MainWindow::Calculation>& a,
+                     const std::optional<controller::MainWindow::Calculation>& b) {
+  if (!a || !b) return !a && !b;
+  return a->given == b->given &&
+         std::memcmp(a->values.data(), b->values.data(), sizeof a->values) == 0;
+}
+
 }  // namespace
 
 WebWindow::WebWindow(triangle::NumberFormat format) : controller_(*this, std::move(format)) {}
-
-void WebWindow::Load() {
-  controller_.OnFormLoad();
-  ShowCalculation();
-}
 
 void WebWindow::OnOptionClick(int index) {
   controller_.OnOptionClick(static_cast<std::int16_t>(index));
@@ -73,9 +77,19 @@ void WebWindow::ShowReadingNotice(triangle::QuantityIndex field, const ReadingNo
 }
 
 // The results' titles, the figure, the solution and the announcement follow what the fields
-// show.
+// show. The figure, the solution and the titles are written only when they change: choosing a
+// measure before any calculation, or loading, leaves them as they are.
 void WebWindow::ShowCalculation() {
   const auto& calculation = controller_.LastCalculation();
+  if (!SameCalculation(calculation, shown_)) ShowTeaching();
+  const std::string announcement = calculation ? MeasuresAsText() : std::string();
+  page_show_calculation(calculation ? calculation->given : -1, announcement.data(),
+                        Length(announcement));
+}
+
+void WebWindow::ShowTeaching() {
+  const auto& calculation = controller_.LastCalculation();
+  shown_ = calculation;
   const triangle::NumberFormat& format = controller_.Format();
   const design::Figure figure =
       calculation ? design::DescribeFigure(calculation->given, calculation->values, format)
@@ -94,9 +108,6 @@ void WebWindow::ShowCalculation() {
     const std::string& title = titles.at(static_cast<std::size_t>(k));
     page_set_field_title(k, title.data(), Length(title));
   }
-  const std::string announcement = calculation ? MeasuresAsText() : std::string();
-  page_show_calculation(calculation ? calculation->given : -1, announcement.data(),
-                        Length(announcement));
 }
 
 void WebWindow::ReportFailure(std::string_view message) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "controller/main_window.h"
@@ -12,9 +13,11 @@ namespace web {
 // event boundary where the page's clicks reach the behaviour and failures are reported.
 class WebWindow final : public platform::WindowView {
  public:
+  // Takes the page over as it was written: in the state loading the window leaves it in
+  // (start_state.h), which is the state a new controller is in. Loading it again would only
+  // write every control with what it already shows.
   explicit WebWindow(triangle::NumberFormat format);
 
-  void Load();
   void OnOptionClick(int index);
   void OnCommandClick(int index);
   // Every measure as "caption: text" lines, what Ctrl+C copies and the announcement reads.
@@ -29,9 +32,13 @@ class WebWindow final : public platform::WindowView {
 
  private:
   void ShowCalculation();
+  void ShowTeaching();  // the figure, the solution and the results' titles
   void ReportFailure(std::string_view message);
 
   controller::MainWindow controller_;
+  // The calculation the figure, the solution and the results' titles show. The page is written
+  // showing none, so that loading the module redraws nothing.
+  std::optional<controller::MainWindow::Calculation> shown_;
 };
 
 }  // namespace web

@@ -81,6 +81,21 @@ for (const { name, before, after, shown } of early) {
   });
 }
 
+// The page is written as the module would leave it, so that its start costs the reader no
+// long task: rewriting the figure and the fields took most of it on a slow phone.
+test('the module takes the window over without writing any control or the figure again', async ({ page }) => {
+  const release = await openHeldBack(page);
+  await page.evaluate(() => {
+    window.writes = [];
+    new MutationObserver((records) => window.writes.push(...records.map((record) =>
+      `${record.type} ${record.target.id || record.target.nodeName} ${record.attributeName ?? ''}`)))
+      .observe(document.querySelector('main'), { subtree: true, childList: true, attributes: true,
+                                                 characterData: true });
+  });
+  await release();
+  expect(await page.evaluate(() => window.writes)).toEqual([]);
+});
+
 test('the module is asked for with the page, once', async ({ page }) => {
   const asked = [];
   page.on('request', (request) => asked.push(new URL(request.url()).pathname));
