@@ -242,8 +242,8 @@ std::string Manifest() {
          colour + "\",\n  \"theme_color\": \"" + colour +
          "\",\n  \"icons\": [\n"
          "    {\"src\": \"icon-192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\"},\n"
-         "    {\"src\": \"icon-512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\"},\n"
-         "    {\"src\": \"icon.svg\", \"sizes\": \"any\", \"type\": \"image/svg+xml\"}\n  ]\n}\n";
+         "    {\"src\": \"icon-512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\"}\n"
+         "  ]\n}\n";
 }
 
 }  // namespace web

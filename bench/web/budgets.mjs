@@ -39,7 +39,7 @@ async function makeFloor() {
   const folder = await mkdtemp(join(tmpdir(), 'floor-'));
   const page = await readFile(join(site, 'index.html'), 'utf8');
   await writeFile(join(folder, 'index.html'), page.replace(/<script[^>]*><\/script>\n?/g, ''));
-  await cp(join(site, 'icon.svg'), join(folder, 'icon.svg'));
+  await cp(join(site, 'icon-192.png'), join(folder, 'icon-192.png'));
   await cp(join(site, 'manifest.webmanifest'), join(folder, 'manifest.webmanifest'));
   return folder;
 }
