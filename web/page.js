@@ -60,7 +60,7 @@
     setFieldText: (field, text) => {
       const input = fields[field];
       // Emptying an empty field moves nothing; placing its view would make the browser lay
-      // out the page, which loading the module would pay for eight times.
+      // out the page, which clearing the window would pay for once a field.
       if (text === '' && input.value === '') return;
       input.value = text;
       input.setSelectionRange(0, 0);

@@ -77,8 +77,8 @@ void WebWindow::ShowReadingNotice(triangle::QuantityIndex field, const ReadingNo
 }
 
 // The results' titles, the figure, the solution and the announcement follow what the fields
-// show. The figure, the solution and the titles are written only when they change: choosing a
-// measure before any calculation, or loading, leaves them as they are.
+// show. The figure, the solution and the titles are written only when the calculation they show
+// changes: choosing a measure before any calculation leaves them as they are.
 void WebWindow::ShowCalculation() {
   const auto& calculation = controller_.LastCalculation();
   if (!SameCalculation(calculation, shown_)) ShowTeaching();
