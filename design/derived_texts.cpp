@@ -101,6 +101,8 @@ std::string LengthLimitHint(int limit) {
          std::string(texts::kLengthLimitHintAfter);
 }
 
+std::string_view LockedFieldHint() { return texts::kLockedFieldHint; }
+
 std::string ReadingNoticeText(triangle::QuantityIndex field,
                               const platform::WindowView::ReadingNotice& notice,
                               const triangle::NumberFormat& format) {

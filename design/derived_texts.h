@@ -46,6 +46,9 @@ std::string WithSolutionWindowLine(std::string tooltip);
 // What a field says when it refuses an edit that would not fit in `limit` characters.
 std::string LengthLimitHint(int limit);
 
+// What a field locked by a calculation says when the pupil clicks or types into it.
+std::string_view LockedFieldHint();
+
 // What the user is told at `field` when a calculation read its text as `notice` says.
 std::string ReadingNoticeText(triangle::QuantityIndex field,
                               const platform::WindowView::ReadingNotice& notice,

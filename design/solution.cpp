@@ -134,6 +134,17 @@ std::vector<std::string> SolutionLines(QuantityIndex given,
   return lines;
 }
 
+std::vector<SolutionLine> SolutionSteps(QuantityIndex given,
+                                        const std::array<double, triangle::kQuantityCount>& values,
+                                        const triangle::NumberFormat& format, LengthUnit) {
+  // TODO(exact): units and spoken forms; until then each line is spoken as written.
+  std::vector<SolutionLine> steps;
+  for (std::string& line : SolutionLines(given, values, format)) {
+    steps.push_back({line, line});
+  }
+  return steps;
+}
+
 std::string SolutionText(QuantityIndex given,
                          const std::array<double, triangle::kQuantityCount>& values,
                          const triangle::NumberFormat& format, std::string_view line_break) {

@@ -13,6 +13,18 @@
 // Plain text with Unicode symbols (√, ·, ⇒), so that it copies into any document.
 namespace design {
 
+// The unit a solution's lengths are labelled with (an area with its square): a label the pupil
+// chooses for the session, never a conversion. Numbered as texts::kUnitNames.
+enum class LengthUnit { kNone, kMillimetre, kCentimetre, kDecimetre, kMetre, kKilometre };
+inline constexpr int kLengthUnitCount = 6;
+
+// One line of the solution: as it is written, and as a teacher says it, in Bulgarian words
+// only ("корен квадратен от 3", "по", "делено на", "приблизително"), for screen readers.
+struct SolutionLine {
+  std::string text;
+  std::string spoken;
+};
+
 // The given value as the solution and the figure write it: as a result field would write it,
 // without the zeros that end its decimals ("12" rather than "12,0000", "0,5" rather than
 // "0,5000"); a value that four decimals cannot hold with all its digits ("0,123456").
@@ -31,6 +43,12 @@ std::string GivenValueText(double value, const triangle::NumberFormat& format);
 std::vector<std::string> SolutionLines(triangle::QuantityIndex given,
                                        const std::array<double, triangle::kQuantityCount>& values,
                                        const triangle::NumberFormat& format);
+
+// The same lines with their spoken forms, every length labelled with `unit`.
+std::vector<SolutionLine> SolutionSteps(triangle::QuantityIndex given,
+                                        const std::array<double, triangle::kQuantityCount>& values,
+                                        const triangle::NumberFormat& format,
+                                        LengthUnit unit = LengthUnit::kNone);
 
 // The lines above, each ending in `line_break`: what a pupil copies.
 std::string SolutionText(triangle::QuantityIndex given,

@@ -47,6 +47,11 @@ inline constexpr std::string_view kSolutionTitle = "Решение";
 inline constexpr std::string_view kGivenPrefix = "Дадено: ";
 inline constexpr std::string_view kFollowsSign = "  ⇒  ";
 inline constexpr std::string_view kCopySolutionCaption = "Копирай решението";
+// The choice of unit beside the solution: its caption, and each unit's name as written after
+// a length (an area takes its square); the first, no unit, is the default.
+inline constexpr std::string_view kUnitChoiceCaption = "Мерна единица:";
+inline constexpr std::array<std::string_view, 6> kUnitNames = {"", "мм", "см", "дм", "м", "км"};
+inline constexpr std::string_view kNoUnitName = "без мерна единица";
 
 // The figure's text alternative: what it draws, which measure was given, its marks and values.
 inline constexpr std::string_view kFigureDescription =
@@ -85,6 +90,10 @@ inline constexpr std::string_view kUnexpectedFailureMessage =
 // Shown at a quantity field that refused an edit: the limit's number goes between the parts.
 inline constexpr std::string_view kLengthLimitHintBefore = "Полето побира най-много ";
 inline constexpr std::string_view kLengthLimitHintAfter = " знака: въведеното не е прието.";
+
+// Shown at a field that a calculation locked, when the pupil clicks or types into it.
+inline constexpr std::string_view kLockedFieldHint =
+    "Полето е заключено. За нова стойност изберете величината отново или натиснете „Изтрий“.";
 
 // Shown at the chosen field when a calculation read a number that is not its whole text:
 // `Полето „периметър“ е прочетено като 7.0000: „,5“ не е част от числото.` and the sentence
