@@ -155,6 +155,4 @@ std::string SolutionText(QuantityIndex given,
   return text;
 }
 
-std::string_view SolutionTitle() { return texts::kSolutionTitle; }
-
 }  // namespace design

@@ -55,7 +55,4 @@ std::string SolutionText(triangle::QuantityIndex given,
                          const std::array<double, triangle::kQuantityCount>& values,
                          const triangle::NumberFormat& format, std::string_view line_break = "\n");
 
-// The solution's heading, for the window or the page that shows it.
-std::string_view SolutionTitle();
-
 }  // namespace design

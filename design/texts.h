@@ -11,6 +11,7 @@ namespace design::texts {
 inline constexpr std::string_view kWindowTitle =
     "www.ravnostranen.example Геометрия - равностранен триъгълник";
 
+// "триъгълнк" without its "и" is the designed title, kept letter for letter.
 inline constexpr std::string_view kTitleLabel = "Равностранен триъгълнк - лице, периметър";
 
 // Option captions by measure index; the area's leading blank is part of the design.
@@ -73,7 +74,8 @@ inline constexpr std::string_view kFigureValuesPrefix = " Стойности: ";
 inline constexpr std::string_view kCalculateCaption = "Изчисли";
 inline constexpr std::string_view kClearCaption = "Изтрий";
 
-// The exercise statement and the saying shown in the two read-only fields.
+// The exercise statement and the saying shown in the two read-only fields; the statement's
+// "входнните" with its doubled "н" is the designed text, kept letter for letter.
 extern const std::string_view kStatement;
 extern const std::string_view kSaying;
 
