@@ -8,6 +8,7 @@
 #include "design/derived_texts.h"
 #include "design/pixels.h"
 #include "design/texts.h"
+#include "triangle/quantity_index.h"
 
 namespace web {
 namespace {
@@ -133,6 +134,37 @@ int TouchLayoutMinWidth() {
   return (width * TouchZoomHundredths() + 99) / 100 + 2 * kPagePadding + 1;
 }
 
+// Narrower than the design, the window is one grid of two columns, and every control has its
+// own cell by its kind and index, never the next free one: the title across the top, then a row
+// for each measure (its option on the left, its field beside it), the buttons side by side, the
+// figure and the solution (page.js puts them into the window's column there), the texts last.
+// A rule lost or a control added cannot move a field beside another measure's option.
+constexpr int kTitleRow = 1;
+constexpr int kFirstMeasureRow = kTitleRow + 1;
+constexpr int kButtonRow = kFirstMeasureRow + triangle::kQuantityCount;
+constexpr int kTeachingRow = kButtonRow + 1;
+constexpr int kFirstTextRow = kTeachingRow + 1;
+
+std::string GridArea(int row, int column, bool whole_row) {
+  return "grid-area:" + Number(row) + "/" + Number(column) + (whole_row ? "/auto/-1" : "");
+}
+
+std::string NarrowCell(const Control& control) {
+  switch (control.kind) {
+    case ControlKind::kLabel:
+      return GridArea(kTitleRow, 1, true);
+    case ControlKind::kOption:
+      return GridArea(kFirstMeasureRow + control.index, 1, false);
+    case ControlKind::kQuantityField:
+      return GridArea(kFirstMeasureRow + control.index, 2, false);
+    case ControlKind::kCommandButton:
+      return GridArea(kButtonRow, 1 + control.index, false);
+    case ControlKind::kInfoField:
+      return GridArea(kFirstTextRow + control.index, 1, true);
+  }
+  return {};
+}
+
 }  // namespace
 
 std::string DesignLayoutMedia() {
@@ -192,16 +224,17 @@ std::string WindowCss() {
                     "pt;font-weight:" + Number(design::kFont.weight) + "}\n" +
                     ".client{background-color:" + CssColour(design::kWindowBackground) + "}\n";
   std::string layout;
+  css += ".client>.teaching{" + GridArea(kTeachingRow, 1, true) + "}\n";
   for (const Control& control : design::kControls) {
     const std::string selector = "#" + ControlId(control);
-    std::string look;
+    std::string look = NarrowCell(control) + ";";
     if (control.background) look += "background-color:" + CssColour(*control.background) + ";";
     if (!control.border) look += "border:0;";
     if (control.vertical_scroll_bar) look += "overflow-y:scroll;";
     if (control.alignment == design::Alignment::kCentre) {
       look += "text-align:center;justify-content:center;";
     }
-    if (!look.empty()) css += selector + "{" + look + "}\n";
+    css += selector + "{" + look + "}\n";
     layout += selector + "{" + PixelBox(control.rect) + "}\n";
   }
   // Of the two overlapping information fields, the statement stays readable, as on the desktop.
