@@ -21,7 +21,8 @@ std::string Coordinate(double value) {
 
 std::string At(design::FigurePoint p) { return Coordinate(p.x) + " " + Coordinate(p.y); }
 
-// The CSS class of each part: page.css draws them, and highlights the given measure's.
+// The class of each part, with its measures' and "given": the figure's inks are its own
+// attributes, and the classes serve the forced colours and the tests that find a part.
 std::string_view PartClass(FigurePart part) {
   switch (part) {
     case FigurePart::kArea:
@@ -50,16 +51,32 @@ std::string_view PartClass(FigurePart part) {
 
 std::string Measure(int measure) { return "m" + std::to_string(measure); }
 
-std::string Classes(FigurePart part, design::MeasureSet measures) {
+std::string Classes(FigurePart part, design::MeasureSet measures, bool given) {
   std::string classes(PartClass(part));
   for (int k = 0; k < triangle::kQuantityCount; ++k) {
     if ((measures >> k) & 1) classes += " " + Measure(k);
   }
-  return classes;
+  return given ? classes + " given" : classes;
+}
+
+std::string Colour(design::Rgb colour) {
+  char text[16];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
+  return text;
+}
+
+// The shape's ink as SVG presentation attributes, as the desktop editions' painters use it.
+std::string InkAttributes(const design::FigureInk& ink) {
+  std::string attributes = " fill=\"" + (ink.fill ? Colour(*ink.fill) : "none") + "\"";
+  if (ink.stroke_width <= 0) return attributes + " stroke=\"none\"";
+  attributes += " stroke=\"" + Colour(ink.stroke) + "\" stroke-width=\"" +
+                Coordinate(ink.stroke_width) + "\"";
+  return ink.dashed ? attributes + " stroke-dasharray=\"5 3\"" : attributes;
 }
 
 std::string ShapeMarkup(const FigureShape& shape) {
-  const std::string classes = "class=\"" + Classes(shape.part, shape.measures) + "\"";
+  const std::string classes = "class=\"" + Classes(shape.part, shape.measures, shape.given) +
+                              "\"" + InkAttributes(shape.ink);
   switch (shape.kind) {
     case FigureShape::Kind::kCircle:
       return "<circle " + classes + " cx=\"" + Coordinate(shape.centre.x) + "\" cy=\"" +
@@ -82,9 +99,12 @@ std::string ShapeMarkup(const FigureShape& shape) {
 std::string TextMarkup(const FigureText& text) {
   const bool reading = text.part == FigurePart::kReading;
   std::string markup = "<text class=\"" + std::string(PartClass(text.part)) +
-                       (reading ? " " + Measure(text.measure) : "") + "\" x=\"" +
-                       Coordinate(text.origin.x) + "\" y=\"" + Coordinate(text.origin.y) +
-                       "\" font-size=\"" + Coordinate(text.font_size) + "\">";
+                       (reading ? " " + Measure(text.measure) : "") +
+                       (text.given ? " given" : "") + "\" x=\"" + Coordinate(text.origin.x) +
+                       "\" y=\"" + Coordinate(text.origin.y) + "\" font-size=\"" +
+                       Coordinate(text.font_size) + "\" fill=\"" + Colour(text.colour) + "\"" +
+                       (text.italic ? " font-style=\"italic\"" : "") +
+                       (text.bold ? " font-weight=\"700\"" : "") + ">";
   std::size_t at = 0;  // where the current line starts in text.text
   bool in_value = false;
   for (std::size_t line = 0; line < text.lines.size(); ++line) {

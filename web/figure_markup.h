@@ -8,8 +8,9 @@
 // start, and after every click by the module.
 namespace web {
 
-// The SVG elements of the figure, each with the CSS classes page.css draws it by: its part
-// ("area", "reading", ...) and the measures it shows ("m0".."m7"); each reading's value in a
+// The SVG elements of the figure, each drawn with its own ink (stroke, fill, width, dashes,
+// the text's colour and style) and with classes for the forced colours: its part ("area",
+// "reading", ...), the measures it shows ("m0".."m7") and "given"; each reading's value in a
 // span of its own, "value-K".
 std::string FigureContent(const design::Figure& figure);
 

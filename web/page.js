@@ -92,8 +92,7 @@
       byId('failure-message').textContent = message;
       failure.showModal();
     },
-    showCalculation: (given, text) => {
-      figure.setAttribute('class', given < 0 ? 'figure' : `figure given-${given}`);
+    showCalculation: (text) => {
       // A notice is heard first: it says what the results were calculated from.
       announcement.textContent = noticeToAnnounce ? `${noticeToAnnounce}\n${text}` : text;
       noticeToAnnounce = '';
@@ -105,8 +104,9 @@
     },
     // The figure comes drawn, from its description in design/; the solution, a line a
     // paragraph, is real text that can be selected, read out and reached with Tab.
-    showFigure: (markup, description) => {
+    showFigure: (markup, figureClass, description) => {
       figure.innerHTML = markup;
+      figure.setAttribute('class', figureClass);
       figure.setAttribute('aria-label', description);
     },
     showSolution: (text) => {

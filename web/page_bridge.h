@@ -13,11 +13,11 @@ void page_set_field_title(int field, const char* text, int length);
 void page_report_failure(const char* message, int length);
 // The notice about how `field` was read, until the next edit, choice or button.
 void page_show_reading_notice(int field, const char* text, int length);
-// After every click: the measure the fields show a calculation from (-1: none) and what a
-// screen reader should announce.
-void page_show_calculation(int given, const char* announcement, int length);
-// The figure's SVG content and its text alternative, and the solution's lines (none: empty).
-void page_show_figure(const char* markup, int length, const char* description,
-                      int description_length);
+// After every click: what a screen reader should announce.
+void page_show_calculation(const char* announcement, int length);
+// The figure's SVG content, its class and its text alternative, and the solution's lines
+// (none: empty).
+void page_show_figure(const char* markup, int length, const char* figure_class,
+                      int class_length, const char* description, int description_length);
 void page_show_solution(const char* text, int length);
 }

@@ -27,11 +27,12 @@ mergeInto(LibraryManager.library, {
   page_report_failure: function(message, length) {
     Module.page.reportFailure(UTF8ToString(message, length));
   },
-  page_show_calculation: function(given, announcement, length) {
-    Module.page.showCalculation(given, UTF8ToString(announcement, length));
+  page_show_calculation: function(announcement, length) {
+    Module.page.showCalculation(UTF8ToString(announcement, length));
   },
-  page_show_figure: function(markup, length, description, descriptionLength) {
-    Module.page.showFigure(UTF8ToString(markup, length),
+  page_show_figure: function(markup, length, figureClass, classLength, description,
+                             descriptionLength) {
+    Module.page.showFigure(UTF8ToString(markup, length), UTF8ToString(figureClass, classLength),
                            UTF8ToString(description, descriptionLength));
   },
   page_show_solution: function(text, length) {

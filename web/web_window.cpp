@@ -83,8 +83,7 @@ void WebWindow::ShowCalculation() {
   const auto& calculation = controller_.LastCalculation();
   if (!SameCalculation(calculation, shown_)) ShowTeaching();
   const std::string announcement = calculation ? MeasuresAsText() : std::string();
-  page_show_calculation(calculation ? calculation->given : -1, announcement.data(),
-                        Length(announcement));
+  page_show_calculation(announcement.data(), Length(announcement));
 }
 
 void WebWindow::ShowTeaching() {
@@ -95,8 +94,9 @@ void WebWindow::ShowTeaching() {
       calculation ? design::DescribeFigure(calculation->given, calculation->values, format)
                   : design::DescribeFigure();
   const std::string markup = FigureContent(figure);
-  page_show_figure(markup.data(), Length(markup), figure.description.data(),
-                   Length(figure.description));
+  const std::string figure_class = FigureClass(figure);
+  page_show_figure(markup.data(), Length(markup), figure_class.data(), Length(figure_class),
+                   figure.description.data(), Length(figure.description));
   const std::string solution =
       calculation ? design::SolutionText(calculation->given, calculation->values, format)
                   : std::string();
