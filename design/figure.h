@@ -26,8 +26,7 @@ struct FigurePoint {
   constexpr bool operator==(const FigurePoint&) const = default;
 };
 
-// What a part of the figure is. The page names its CSS classes after these ("area",
-// "outline", ...).
+// What a part of the figure is.
 enum class FigurePart {
   kArea,     // the triangle's inside, filled
   kOutline,  // the three sides

@@ -119,8 +119,6 @@ inline constexpr std::string_view kCommaName = "запетаята (,)";
 inline constexpr std::string_view kSolutionWindowTitle = "Решение и чертеж";
 // The last line of each option's and each result's tooltip.
 inline constexpr std::string_view kSolutionTooltipLine = "F1: решението и чертежът";
-// The entry in the system menu of the Windows edition; the tab puts the key on the right.
-inline constexpr std::string_view kSolutionMenuItem = "Решение и чертеж\tF1";
 // What screen readers call the solution's text and the figure.
 inline constexpr std::string_view kSolutionTextName = "Решение стъпка по стъпка";
 inline constexpr std::string_view kFigureName = "Чертеж";
@@ -128,11 +126,5 @@ inline constexpr std::string_view kFigureName = "Чертеж";
 inline constexpr std::string_view kNoSolutionYet =
     "Изберете величина, въведете стойността ѝ и натиснете „Изчисли“: тук ще се появи "
     "решението стъпка по стъпка.";
-
-// Written to the error stream when no graphical display can be opened.
-inline constexpr std::string_view kNoDisplayMessage =
-    "Програмата се нуждае от графичен дисплей (X11 или Wayland), а такъв не може да бъде "
-    "отворен.\n"
-    "This program needs a graphical display (X11 or Wayland) and could not open one.\n";
 
 }  // namespace design::texts

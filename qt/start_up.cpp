@@ -6,13 +6,18 @@
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
-
-#include "design/texts.h"
+#include <string_view>
 
 namespace qt_ui {
 namespace {
 
 QtMessageHandler previous_handler = nullptr;
+
+// Written to the error stream when no graphical display can be opened.
+constexpr std::string_view kNoDisplayMessage =
+    "Програмата се нуждае от графичен дисплей (X11 или Wayland), а такъв не може да бъде "
+    "отворен.\n"
+    "This program needs a graphical display (X11 or Wayland) and could not open one.\n";
 
 // Qt reports a display it cannot open as its one fatal message while it starts.
 void ExitOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -20,8 +25,7 @@ void ExitOnFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
     if (previous_handler != nullptr) previous_handler(type, context, message);
     return;
   }
-  std::fwrite(design::texts::kNoDisplayMessage.data(), 1, design::texts::kNoDisplayMessage.size(),
-              stderr);
+  std::fwrite(kNoDisplayMessage.data(), 1, kNoDisplayMessage.size(), stderr);
   std::fflush(stderr);
   std::_Exit(1);  // Qt is half started: no exit handlers
 }

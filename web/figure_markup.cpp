@@ -75,8 +75,8 @@ std::string InkAttributes(const design::FigureInk& ink) {
 }
 
 std::string ShapeMarkup(const FigureShape& shape) {
-  const std::string classes = "class=\"" + Classes(shape.part, shape.measures, shape.given) +
-                              "\"" + InkAttributes(shape.ink);
+  const std::string classes = "class=\"" + Classes(shape.part, shape.measures, shape.given) + "\"" +
+                              InkAttributes(shape.ink);
   switch (shape.kind) {
     case FigureShape::Kind::kCircle:
       return "<circle " + classes + " cx=\"" + Coordinate(shape.centre.x) + "\" cy=\"" +
@@ -99,10 +99,10 @@ std::string ShapeMarkup(const FigureShape& shape) {
 std::string TextMarkup(const FigureText& text) {
   const bool reading = text.part == FigurePart::kReading;
   std::string markup = "<text class=\"" + std::string(PartClass(text.part)) +
-                       (reading ? " " + Measure(text.measure) : "") +
-                       (text.given ? " given" : "") + "\" x=\"" + Coordinate(text.origin.x) +
-                       "\" y=\"" + Coordinate(text.origin.y) + "\" font-size=\"" +
-                       Coordinate(text.font_size) + "\" fill=\"" + Colour(text.colour) + "\"" +
+                       (reading ? " " + Measure(text.measure) : "") + (text.given ? " given" : "") +
+                       "\" x=\"" + Coordinate(text.origin.x) + "\" y=\"" +
+                       Coordinate(text.origin.y) + "\" font-size=\"" + Coordinate(text.font_size) +
+                       "\" fill=\"" + Colour(text.colour) + "\"" +
                        (text.italic ? " font-style=\"italic\"" : "") +
                        (text.bold ? " font-weight=\"700\"" : "") + ">";
   std::size_t at = 0;  // where the current line starts in text.text

@@ -148,8 +148,9 @@ CalculatorWindow::CalculatorWindow(HINSTANCE instance, triangle::NumberFormat fo
   }
   if (const HMENU system_menu = GetSystemMenu(window_, FALSE); system_menu != nullptr) {
     AppendMenuW(system_menu, MF_SEPARATOR, 0, nullptr);
+    // A menu item's tab puts the key on the right.
     AppendMenuW(system_menu, MF_STRING, kSolutionMenuCommand,
-                Widen(design::texts::kSolutionMenuItem).c_str());
+                (Widen(design::texts::kSolutionWindowTitle) + L"\tF1").c_str());
   }
   if (const UINT dpi = WindowDpi(window_); dpi != dpi_) LayOut(dpi);
 }
