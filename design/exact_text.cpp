@@ -81,8 +81,8 @@ std::string ExactText(const ExactValue& value, const NumberFormat& format) {
   std::string text;
   if (value.IsRational()) {
     if (const std::optional<DecimalForm> decimal = Decimal(c)) {
-      const bool integer_written = decimal->integer != "0" || format.leading_zero ||
-                                   decimal->decimals.empty();
+      const bool integer_written =
+          decimal->integer != "0" || format.leading_zero || decimal->decimals.empty();
       if (integer_written) text = triangle::GroupDigits(decimal->integer, format);
       if (!decimal->decimals.empty()) text += format.decimal_separator + decimal->decimals;
       return Signed(text, negative && numerator != 0, format);
@@ -137,16 +137,16 @@ std::string SpokenExact(const ExactValue& value) {
 }
 
 std::string SpokenResult(double value) {
-  static const NumberFormat kSpoken{.decimal_separator = ",", .group_separator = "",
-                                    .group_sizes = {}};
+  static const NumberFormat kSpoken{
+      .decimal_separator = ",", .group_separator = "", .group_sizes = {}};
   std::string text = triangle::FormatResult(value, kSpoken);
   if (text.starts_with('-')) text.replace(0, 1, "минус ");
   return text;
 }
 
 std::string SpokenFullPrecision(double value) {
-  static const NumberFormat kSpoken{.decimal_separator = ",", .group_separator = "",
-                                    .group_sizes = {}};
+  static const NumberFormat kSpoken{
+      .decimal_separator = ",", .group_separator = "", .group_sizes = {}};
   std::string text = triangle::FormatFullPrecision(value, kSpoken);
   if (const std::size_t e = text.find('e'); e != std::string::npos) {
     const int exponent = std::stoi(text.substr(e + 1));
@@ -202,7 +202,7 @@ std::string SpokenFormula(std::string_view formula) {
       in_word = false;
     } else if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
       static constexpr std::string_view kLetters[][2] = {
-          {"a", "а"},  {"P", "пе"}, {"S", "ес"}, {"h", "хаш"},      {"m", "ем"},
+          {"a", "а"},  {"P", "пе"}, {"S", "ес"}, {"h", "хаш"},       {"m", "ем"},
           {"l", "ел"}, {"D", "де"}, {"O", "о"},  {"R", "голямо ер"}, {"r", "малко ер"}};
       std::string_view name = "буква";
       for (const auto& [letter, letter_name] : kLetters) {

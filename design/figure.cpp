@@ -337,12 +337,12 @@ Figure DescribeFigure(QuantityIndex given,
     readings += (k == 0 ? "" : "; ") + figure.texts.back().text;
   }
   const std::size_t given_reading = figure.texts.size() - triangle::kQuantityCount + given;
-  figure.description += std::string(texts::kMeasureNames.at(static_cast<std::size_t>(given))) +
-                        " " + figure.texts[given_reading].text + "." +
-                        (drawn ? std::string(texts::kFigureGivenMarks.at(
-                                     static_cast<std::size_t>(given)))
-                               : std::string()) +
-                        std::string(texts::kFigureValuesPrefix) + readings + ".";
+  figure.description +=
+      std::string(texts::kMeasureNames.at(static_cast<std::size_t>(given))) + " " +
+      figure.texts[given_reading].text + "." +
+      (drawn ? std::string(texts::kFigureGivenMarks.at(static_cast<std::size_t>(given)))
+             : std::string()) +
+      std::string(texts::kFigureValuesPrefix) + readings + ".";
   for (FigureText& text : figure.texts) {
     if (text.part == FigurePart::kLetter) text.given = text.measure == given;
   }

@@ -68,7 +68,9 @@ Phrase ExactPhrase(const ExactValue& value, const triangle::NumberFormat& format
   return {ExactText(value, format), SpokenExact(value)};
 }
 
-Phrase UnitPhrase(LengthUnit unit, bool area) { return {UnitText(unit, area), SpokenUnit(unit, area)}; }
+Phrase UnitPhrase(LengthUnit unit, bool area) {
+  return {UnitText(unit, area), SpokenUnit(unit, area)};
+}
 
 // A number put into a formula: in parentheses when negative or a fraction, so that "2·(-3)" is
 // not "2·-3" nor "3·10/3" unclear; also a root before its square ("(4·⁴√3)²").
@@ -109,8 +111,9 @@ std::string_view Relation(const std::string& text, double value,
 // exact value where it has one (unless the numbers already write it), then "≈" and the field's
 // text unless that is the exact value; without an exact value, the field's text after "=" or
 // "≈" as it reads back. Each with the unit.
-void AddResult(Phrase& line, const Phrase& substituted, const std::optional<ExactValue>& exact,
-               double value, const triangle::NumberFormat& format, const Phrase& unit) {
+void AddResult(Phrase& line, const Phrase& substituted, bool exact_inputs,
+               const std::optional<ExactValue>& exact, double value,
+               const triangle::NumberFormat& format, const Phrase& unit) {
   const Phrase field = ResultPhrase(value, format);
   line.Add(substituted);
   if (exact) {
@@ -121,7 +124,8 @@ void AddResult(Phrase& line, const Phrase& substituted, const std::optional<Exac
     line.Between("≈").Add(field).Add(unit);
     return;
   }
-  line.Between(Relation(field.text, value, format)).Add(field).Add(unit);
+  // Exact numbers put in, a value past the integers: nothing says that the double is it.
+  line.Between(exact_inputs ? "≈" : Relation(field.text, value, format)).Add(field).Add(unit);
 }
 
 bool IsOneLength(QuantityIndex measure) {
@@ -188,8 +192,11 @@ std::vector<SolutionLine> SolutionSteps(QuantityIndex given,
 
   if (!(value(given) > 0)) {  // zero, below zero: no triangle has it
     Phrase line;
+    const std::string_view name = texts::kMeasureNames.at(static_cast<std::size_t>(given));
     line.Formula(texts::kNoTriangleBefore);
-    line.Formula(texts::kMeasureNames.at(static_cast<std::size_t>(given)));
+    line.Formula(name.starts_with("с") || name.starts_with("з") ? texts::kWithBeforeSz
+                                                                : texts::kWith);
+    line.Formula(name);
     line.text += " ";
     line.Add(given_value).Add(unit_of(given)).Formula(texts::kNoTriangleAfter);
     add(std::move(line));
@@ -206,6 +213,7 @@ std::vector<SolutionLine> SolutionSteps(QuantityIndex given,
   // field's text where it has none.
   Phrase side = ExactPhrase(triangle::Exact(given_exact.value_or(triangle::Rational{})), format);
   if (!given_exact) side = given_value;
+  bool side_exact = given_exact.has_value();
   if (given != triangle::kSide) {
     const std::string_view side_formula =
         texts::kSideFromMeasure.at(static_cast<std::size_t>(given));
@@ -213,9 +221,11 @@ std::vector<SolutionLine> SolutionSteps(QuantityIndex given,
     line.Formula(formula(given)).Between("⇒");
     if (given == triangle::kArea) line.Formula(texts::kSquaredSideFromArea).Between("⇒");
     line.Formula(side_formula).Between("=");
-    AddResult(line, Substituted(RightSide(side_formula), Symbol(given), given_value), exact_of(triangle::kSide), value(triangle::kSide), format,
+    AddResult(line, Substituted(RightSide(side_formula), Symbol(given), given_value),
+              given_exact.has_value(), exact_of(triangle::kSide), value(triangle::kSide), format,
               unit_of(triangle::kSide));
     add(std::move(line));
+    side_exact = exact_of(triangle::kSide).has_value();
     side = exact_of(triangle::kSide) ? ExactPhrase(*exact_of(triangle::kSide), format)
                                      : ResultPhrase(value(triangle::kSide), format);
   }
@@ -238,7 +248,8 @@ std::vector<SolutionLine> SolutionSteps(QuantityIndex given,
     const std::string_view right_side = RightSide(formula(k));
     Phrase line;
     line.Formula(names).Between("=").Formula(right_side).Between("=");
-    AddResult(line, Substituted(right_side, Symbol(triangle::kSide), side), exact_of(k), value(k), format, unit_of(k));
+    AddResult(line, Substituted(right_side, Symbol(triangle::kSide), side), side_exact, exact_of(k),
+              value(k), format, unit_of(k));
     add(std::move(line));
   }
   return lines;

@@ -62,7 +62,10 @@ inline constexpr std::array<std::string_view, 6> kSpokenUnitNames = {
 inline constexpr std::string_view kSpokenSquarePrefix = "квадратни ";
 // The line before the steps of a solution whose given value is zero or below: the measure's
 // name and its value go between the parts.
-inline constexpr std::string_view kNoTriangleBefore = "Няма триъгълник с ";
+// "с" is "със" before a word that begins with "с" or "з", as Bulgarian writes it.
+inline constexpr std::string_view kNoTriangleBefore = "Няма триъгълник ";
+inline constexpr std::string_view kWith = "с ";
+inline constexpr std::string_view kWithBeforeSz = "със ";
 inline constexpr std::string_view kNoTriangleAfter =
     ": дължините и лицата на триъгълниците са положителни.";
 inline constexpr std::string_view kNoTriangleFigureDescription =
