@@ -54,7 +54,7 @@ std::string ResultExplanation(triangle::QuantityIndex field, triangle::QuantityI
   // An exact value that the double is needs no line of its own.
   const bool rounded = exact && !IsExactly(*exact, value);
   std::string text(ExplainedFormula(field, given));
-  if (rounded) text += " = " + ExactText(*exact, format);
+  if (rounded) text.append(" = ").append(ExactText(*exact, format));
   return text + (rounded ? "\n≈ " : "\n= ") + triangle::FormatFullPrecision(value, format);
 }
 
@@ -62,8 +62,12 @@ std::string SpokenExplanation(triangle::QuantityIndex field, triangle::QuantityI
                               double value, const std::optional<triangle::ExactValue>& exact) {
   const bool rounded = exact && !IsExactly(*exact, value);
   std::string spoken = SpokenFormula(ExplainedFormula(field, given));
-  if (rounded) spoken += ", " + SpokenFormula("=") + " " + SpokenExact(*exact);
-  return spoken + ", " + SpokenFormula(rounded ? "≈" : "=") + " " + SpokenFullPrecision(value);
+  if (rounded)
+    spoken.append(", ").append(SpokenFormula("=")).append(" ").append(SpokenExact(*exact));
+  return spoken.append(", ")
+      .append(SpokenFormula(rounded ? "≈" : "="))
+      .append(" ")
+      .append(SpokenFullPrecision(value));
 }
 
 std::array<std::string, triangle::kQuantityCount> ResultExplanations(

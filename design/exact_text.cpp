@@ -87,7 +87,7 @@ std::string ExactText(const ExactValue& value, const NumberFormat& format) {
       if (!decimal->decimals.empty()) text += format.decimal_separator + decimal->decimals;
       return Signed(text, negative && numerator != 0, format);
     }
-    text = Grouped(numerator, format) + "/" + Grouped(c.denominator, format);
+    text = Grouped(numerator, format).append("/").append(Grouped(c.denominator, format));
     return Signed(text, negative, format);
   }
   if (numerator != 1) {
@@ -96,7 +96,7 @@ std::string ExactText(const ExactValue& value, const NumberFormat& format) {
   }
   text += RootSign(value.root_index);
   text += Grouped(value.radicand, format);
-  if (c.denominator != 1) text += "/" + Grouped(c.denominator, format);
+  if (c.denominator != 1) text.append("/").append(Grouped(c.denominator, format));
   return Signed(text, negative, format);
 }
 
@@ -128,11 +128,11 @@ std::string SpokenExact(const ExactValue& value) {
       if (!decimal->decimals.empty()) spoken += "," + decimal->decimals;
       return spoken;
     }
-    return spoken + Digits(numerator) + " делено на " + Digits(c.denominator);
+    return spoken.append(Digits(numerator)).append(" делено на ").append(Digits(c.denominator));
   }
   if (numerator != 1) spoken += Digits(numerator) + " ";
   spoken.append(SpokenRoot(value.root_index)).append(" ").append(Digits(value.radicand));
-  if (c.denominator != 1) spoken += " делено на " + Digits(c.denominator);
+  if (c.denominator != 1) spoken.append(" делено на ").append(Digits(c.denominator));
   return spoken;
 }
 
@@ -150,8 +150,9 @@ std::string SpokenFullPrecision(double value) {
   std::string text = triangle::FormatFullPrecision(value, kSpoken);
   if (const std::size_t e = text.find('e'); e != std::string::npos) {
     const int exponent = std::stoi(text.substr(e + 1));
-    text = text.substr(0, e) + " по 10 на степен " +
-           (exponent < 0 ? "минус " + std::to_string(-exponent) : std::to_string(exponent));
+    std::string power = text.substr(0, e);
+    power.append(" по 10 на степен ").append(exponent < 0 ? "минус " : "");
+    text = power.append(std::to_string(exponent < 0 ? -exponent : exponent));
   }
   if (text.starts_with('-')) text.replace(0, 1, "минус ");
   return text;

@@ -80,7 +80,7 @@ Phrase Operand(const Phrase& number, bool squared) {
   const bool compound = number.text.find('/') != std::string::npos ||
                         (squared && number.text.find("√") != std::string::npos);
   if (wrapped || !(negative || compound)) return number;
-  return {"(" + number.text + ")", number.spoken};
+  return {std::string("(").append(number.text).append(")"), number.spoken};
 }
 
 // The formula's right side with every `symbol` replaced by `number`.
@@ -138,7 +138,7 @@ bool IsOneLength(QuantityIndex measure) {
 std::string UnitText(LengthUnit unit, bool area) {
   const std::string_view name = texts::kUnitNames.at(static_cast<std::size_t>(unit));
   if (name.empty()) return {};
-  return " " + std::string(name) + (area ? "²" : "");
+  return std::string(" ").append(name).append(area ? "²" : "");
 }
 
 std::string SpokenUnit(LengthUnit unit, bool area) {
