@@ -117,7 +117,7 @@ void WebWindow::ShowTeaching() {
   shown_ = calculation;
   const triangle::NumberFormat& format = controller_.Format();
   const design::Figure figure =
-      calculation ? design::DescribeFigure(calculation->given, calculation->values, format)
+      calculation ? design::DescribeFigure(calculation->given, calculation->values, format, unit_)
                   : design::DescribeFigure();
   const std::string markup = FigureContent(figure);
   page_show_figure(markup.data(), Length(markup), figure.description.data(),

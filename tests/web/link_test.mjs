@@ -36,6 +36,33 @@ test('the unit is chosen beside the solution, none at first, and reaches the cal
   await expect.poll(() => hash(page)).toBe('#m=1&v=9');
 });
 
+test('after the side 10 with см chosen, the solution and the figure carry the unit', async ({ page, context, calculator }) => {
+  await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+  await enter(page, 0, '10');
+  await calculate(page);
+  // S = a²·√3/4 = 100·√3/4 = 25√3 = 43.30127...
+  const area = 'S = a²·√3/4 = 10²·√3/4 = 25√3';
+  expect((await visibleLines(page))[2]).toBe(`${area} ≈ 43,3013`);
+  await unit(page).selectOption({ label: 'см' });
+  await expect(page.locator('#solution-lines p').nth(2)).toHaveText(
+    `${area} см² ≈ 43,3013 см²`);
+  await expect(page.locator('#solution-lines p').first()).toHaveText('Дадено: a = 10 см');
+  await expect(page.locator('#figure text', { hasText: 'S = ' })).toHaveText('S = 43,3013 см²');
+  await expect(page.locator('#figure')).toHaveAttribute('aria-label', /P = 30,0000 см;/);
+  await expect(page.locator('#solution-lines .spoken').nth(2))
+    .toContainText('25 корен квадратен от 3 квадратни сантиметра');
+  // The copy is the solution as it now shows.
+  await page.locator('#copy-solution').click();
+  const copied = await page.evaluate(() => navigator.clipboard.readText());
+  expect(copied.split('\n')[2]).toBe(`${area} см² ≈ 43,3013 см²`);
+  // The fields, the window's, carry no unit.
+  expect(await fieldTexts(page)).toEqual(
+    ['10', '30,0000', '43,3013', '8,6603', '8,6603', '8,6603', '5,7735', '2,8868']);
+  await unit(page).selectOption({ label: 'без мерна единица' });
+  await expect(page.locator('#solution-lines p').nth(2)).toHaveText(`${area} ≈ 43,3013`);
+  await expect(page.locator('#figure text', { hasText: 'S = ' })).toHaveText('S = 43,3013');
+});
+
 test('screen readers hear each line once, from its spoken copy, while the copy takes the visible text', async ({ page, context, calculator }) => {
   await context.grantPermissions(['clipboard-read', 'clipboard-write']);
   await enter(page, 2, '12');
@@ -55,6 +82,12 @@ test('screen readers hear each line once, from its spoken copy, while the copy t
   });
   expect(heard).toEqual(spoken.map((line) => line.replace(/\s+/g, ' ')));
   await expect(page.locator('#solution-lines p[aria-hidden="true"]')).toHaveCount(6);
+  // In words only: the voice says every root and sign, and switches to no symbol's name.
+  expect(tree).toContain('корен квадратен от 3');
+  expect(tree).toContain('корен четвърти от 3');
+  expect(tree).toContain('приблизително');
+  expect(tree).not.toMatch(/[√∜⁴·≈²⇒]/);
+  expect(shown.join('')).toMatch(/√/);
   // Selected whole with the mouse and copied, the lines come without their spoken copies.
   const first = page.locator('#solution-lines p').first();
   const last = page.locator('#solution-lines p').last();
