@@ -403,8 +403,8 @@
       early.focus?.focus();  // where it was before the page waited
       pressCommand(0);
     }
-    // A link is followed unless the pupil has already begun on their own.
     if (unitChoice.selectedIndex > 0) module._calculator_unit_choice(unitChoice.selectedIndex);
+    // A link is followed unless the pupil has already begun on their own.
     if (!early.calculate && early.events.length === 0) openLink();
     addEventListener('hashchange', openLink);
     document.documentElement.dataset.ready = '';
