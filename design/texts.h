@@ -52,6 +52,8 @@ inline constexpr std::string_view kSolutionTitle = "Решение";
 inline constexpr std::string_view kGivenPrefix = "Дадено: ";
 inline constexpr std::string_view kFollowsSign = "  ⇒  ";
 inline constexpr std::string_view kCopySolutionCaption = "Копирай решението";
+// Beside it on the page: copies the page's address, which holds the calculation.
+inline constexpr std::string_view kCopyLinkCaption = "Копирай връзката";
 // The choice of unit beside the solution: its caption, and each unit's name as written after
 // a length (an area takes its square); the first, no unit, is the default.
 inline constexpr std::string_view kUnitChoiceCaption = "Мерна единица:";

@@ -3,15 +3,18 @@
 #include <emscripten.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "web/calculation_link.h"
 #include "web/web_window.h"
 
 namespace {
 
 triangle::NumberFormat settings{.group_sizes = {}};
 std::unique_ptr<web::WebWindow> window;
-std::string measures_text;  // kept until the next call, for the page to read
+std::string measures_text;                 // kept until the next call, for the page to read
+std::optional<web::CalculationLink> link;  // the last fragment read, for the page to read
 
 }  // namespace
 
@@ -36,6 +39,21 @@ EMSCRIPTEN_KEEPALIVE void calculator_option_click(int index) {
 EMSCRIPTEN_KEEPALIVE void calculator_command_click(int index) {
   if (window) window->OnCommandClick(index);
 }
+
+EMSCRIPTEN_KEEPALIVE void calculator_unit_choice(int index) {
+  if (window) window->OnUnitChoice(index);
+}
+
+// The calculation a fragment of the page's address holds: its measure (-1: not one of ours),
+// then its text and unit.
+EMSCRIPTEN_KEEPALIVE int calculator_read_link(const char* fragment) {
+  link = web::ReadLinkFragment(fragment);
+  return link ? link->measure : -1;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* calculator_link_text() { return link ? link->text.c_str() : ""; }
+
+EMSCRIPTEN_KEEPALIVE int calculator_link_unit() { return link ? static_cast<int>(link->unit) : 0; }
 
 EMSCRIPTEN_KEEPALIVE const char* calculator_measures_text() {
   measures_text = window ? window->MeasuresAsText() : std::string();

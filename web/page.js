@@ -52,6 +52,22 @@
     field.tabIndex = field.readOnly && field.value === '' ? -1 : 0;
   }
 
+  // Each line as written, hidden from screen readers, and after it, visually hidden, as a
+  // teacher says it ("корен квадратен от 3" for √3), which neither selecting nor copying takes.
+  function solutionParagraphs(text, spoken) {
+    const said = spoken.split('\n');
+    return text.split('\n').filter((line) => line).flatMap((line, k) => {
+      const shown = document.createElement('p');
+      shown.textContent = line;
+      shown.setAttribute('aria-hidden', 'true');
+      const heard = document.createElement('div');
+      heard.className = 'visually-hidden spoken';
+      heard.setAttribute('role', 'paragraph');  // a line of its own, as the visible one is
+      heard.textContent = said[k] || line;
+      return [shown, heard];
+    });
+  }
+
   const page = {
     clearOption: (option) => { radios[option].checked = false; },
     fieldText: (field) => fields[field].value,
@@ -109,15 +125,12 @@
       figure.setAttribute('class', figureClass);
       figure.setAttribute('aria-label', description);
     },
-    showSolution: (text) => {
+    showSolution: (text, spoken) => {
       solutionText = text;
-      solutionLines.replaceChildren(...text.split('\n').filter((line) => line).map((line) => {
-        const paragraph = document.createElement('p');
-        paragraph.textContent = line;
-        return paragraph;
-      }));
+      solutionLines.replaceChildren(...solutionParagraphs(text, spoken));
       solution.hidden = text === '';
     },
+    showLink: (fragment) => showLink(fragment),
   };
 
   // The reader's regional settings, as the browser writes numbers in their first language:
@@ -215,6 +228,26 @@
       .catch(() => {});  // the browser refused: nothing to copy into, nothing lost
   }
   byId('copy-solution').addEventListener('click', () => copyText(solutionText));
+
+  // The address of the calculation the page shows: the fragment replaces the current entry of
+  // the history, which gains none; without a calculation the page's own fragment goes.
+  let linkFragment = '';
+  function showLink(fragment) {
+    linkFragment = fragment;
+    try {
+      history.replaceState(history.state, '',
+                           fragment ? `#${fragment}` : location.pathname + location.search);
+    } catch {
+      // A browser that limits how often a page renames itself: the button still copies it.
+    }
+  }
+  const linkAddress = () => new URL(`#${linkFragment}`, location.href).href;
+  byId('copy-link').addEventListener('click', () => copyText(linkAddress()));
+
+  const unitChoice = byId('unit');
+  unitChoice.addEventListener('change', () => {
+    module?._calculator_unit_choice(unitChoice.selectedIndex);
+  });
 
   function hasSelection() {
     const active = document.activeElement;
@@ -323,6 +356,31 @@
     }).catch(() => numberSettings(language));
   }
 
+  // An address holding a calculation (a teacher's link) does what a pupil would do once the
+  // module has started: choose the measure, type the text, choose the unit, press Изчисли. A
+  // fragment that is not one of ours leaves the page as it opened; a text longer than the field
+  // takes is refused as a paste of it would be, and the field says how much fits.
+  const longestFragment = 16384;  // beyond what any field can take, percent-encoded
+  function openLink() {
+    const fragment = location.hash.slice(1);
+    if (!fragment || fragment.length > longestFragment) return;
+    const k = module.ccall('calculator_read_link', 'number', ['string'], [fragment]);
+    if (k < 0) return;
+    const text = module.UTF8ToString(module._calculator_link_text());
+    unitChoice.selectedIndex = module._calculator_link_unit();
+    module._calculator_unit_choice(unitChoice.selectedIndex);
+    radios[k].checked = true;
+    chooseOption(k);
+    const limit = Number(fields[k].dataset.maxLength ?? 0);  // 0: no limit
+    if (limit && text.length > limit) {
+      showLengthHint(fields[k], limit);
+      return;
+    }
+    fields[k].value = text;
+    updateTabStop(fields[k]);
+    pressCommand(0);
+  }
+
   function start(started, settings) {
     const chosen = radios.findIndex((radio) => radio.checked);
     const typed = fields.map((input) => [input.value, input.selectionStart, input.selectionEnd]);
@@ -345,6 +403,10 @@
       early.focus?.focus();  // where it was before the page waited
       pressCommand(0);
     }
+    if (unitChoice.selectedIndex > 0) module._calculator_unit_choice(unitChoice.selectedIndex);
+    // A link is followed unless the pupil has already begun on their own.
+    if (!early.calculate && early.events.length === 0) openLink();
+    addEventListener('hashchange', openLink);
     document.documentElement.dataset.ready = '';
     // Offline from the second visit on; registered last, in a task of its own, so that it takes
     // nothing from the first one's start. Asked for a new version on every visit, which the

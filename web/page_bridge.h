@@ -16,8 +16,11 @@ void page_show_reading_notice(int field, const char* text, int length);
 // After every click: what a screen reader should announce.
 void page_show_calculation(const char* announcement, int length);
 // The figure's SVG content, its class and its text alternative, and the solution's lines
-// (none: empty).
+// (none: empty), each ending in a line feed, with the same lines as a screen reader should say
+// them.
 void page_show_figure(const char* markup, int length, const char* figure_class,
                       int class_length, const char* description, int description_length);
-void page_show_solution(const char* text, int length);
+void page_show_solution(const char* text, int length, const char* spoken, int spoken_length);
+// The calculation the fields show, as the fragment of the page's address (empty: none).
+void page_show_link(const char* fragment, int length);
 }

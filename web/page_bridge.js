@@ -35,7 +35,10 @@ mergeInto(LibraryManager.library, {
     Module.page.showFigure(UTF8ToString(markup, length), UTF8ToString(figureClass, classLength),
                            UTF8ToString(description, descriptionLength));
   },
-  page_show_solution: function(text, length) {
-    Module.page.showSolution(UTF8ToString(text, length));
+  page_show_solution: function(text, length, spoken, spokenLength) {
+    Module.page.showSolution(UTF8ToString(text, length), UTF8ToString(spoken, spokenLength));
+  },
+  page_show_link: function(fragment, length) {
+    Module.page.showLink(UTF8ToString(fragment, length));
   },
 });

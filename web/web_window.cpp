@@ -12,6 +12,7 @@
 #include "design/texts.h"
 #include "triangle/failures.h"
 #include "triangle/format_result.h"
+#include "web/calculation_link.h"
 #include "web/figure_markup.h"
 #include "web/page_bridge.h"
 
@@ -46,6 +47,15 @@ void WebWindow::OnCommandClick(int index) {
     ReportFailure(design::FailureMessage(failure));
   }
   ShowCalculation();
+}
+
+void WebWindow::OnUnitChoice(int index) {
+  if (index < 0 || index >= design::kLengthUnitCount) return;
+  const auto unit = static_cast<design::LengthUnit>(index);
+  if (unit == unit_) return;
+  unit_ = unit;
+  if (shown_) ShowTeaching();
+  ShowLink();
 }
 
 std::string WebWindow::MeasuresAsText() const { return design::MeasuresAsText(*this); }
@@ -84,6 +94,21 @@ void WebWindow::ShowCalculation() {
   if (!SameCalculation(calculation, shown_)) ShowTeaching();
   const std::string announcement = calculation ? MeasuresAsText() : std::string();
   page_show_calculation(announcement.data(), Length(announcement));
+  ShowLink();
+}
+
+// The address holds the calculation the fields show, as typed; without one, no fragment of
+// ours. It is given a new fragment only when that changes, so that a fragment the page was
+// opened with stays until there is a calculation to put in its place.
+void WebWindow::ShowLink() {
+  const auto& calculation = controller_.LastCalculation();
+  const std::string link = calculation ? LinkFragment({.measure = calculation->given,
+                                                       .text = FieldText(calculation->given),
+                                                       .unit = unit_})
+                                       : std::string();
+  if (link == link_) return;
+  link_ = link;
+  page_show_link(link.data(), Length(link));
 }
 
 void WebWindow::ShowTeaching() {
@@ -91,16 +116,23 @@ void WebWindow::ShowTeaching() {
   shown_ = calculation;
   const triangle::NumberFormat& format = controller_.Format();
   const design::Figure figure =
-      calculation ? design::DescribeFigure(calculation->given, calculation->values, format)
+      calculation ? design::DescribeFigure(calculation->given, calculation->values, format, unit_)
                   : design::DescribeFigure();
   const std::string markup = FigureContent(figure);
   const std::string figure_class = FigureClass(figure);
   page_show_figure(markup.data(), Length(markup), figure_class.data(), Length(figure_class),
                    figure.description.data(), Length(figure.description));
-  const std::string solution =
-      calculation ? design::SolutionText(calculation->given, calculation->values, format)
-                  : std::string();
-  page_show_solution(solution.data(), Length(solution));
+  // Each line as written, and as a screen reader should say it.
+  std::string solution;
+  std::string spoken;
+  if (calculation) {
+    for (const design::SolutionLine& line :
+         design::SolutionSteps(calculation->given, calculation->values, format, unit_)) {
+      solution.append(line.text).append("\n");
+      spoken.append(line.spoken).append("\n");
+    }
+  }
+  page_show_solution(solution.data(), Length(solution), spoken.data(), Length(spoken));
   const auto titles =
       calculation ? design::ResultExplanations(calculation->given, calculation->values, format)
                   : std::array<std::string, triangle::kQuantityCount>{};

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "controller/main_window.h"
+#include "design/solution.h"
 #include "platform/window_view.h"
 #include "triangle/number_format.h"
 
@@ -20,6 +21,9 @@ class WebWindow final : public platform::WindowView {
 
   void OnOptionClick(int index);
   void OnCommandClick(int index);
+  // The unit the solution and the figure label lengths with (design::LengthUnit's order);
+  // they are redrawn with it at once. Others are ignored.
+  void OnUnitChoice(int index);
   // Every measure as "caption: text" lines, what Ctrl+C copies and the announcement reads.
   std::string MeasuresAsText() const;
 
@@ -33,12 +37,16 @@ class WebWindow final : public platform::WindowView {
  private:
   void ShowCalculation();
   void ShowTeaching();  // the figure, the solution and the results' titles
+  void ShowLink();      // the calculation in the page's address
   void ReportFailure(std::string_view message);
 
   controller::MainWindow controller_;
   // The calculation the figure, the solution and the results' titles show. The page is written
   // showing none, so that loading the module redraws nothing.
   std::optional<controller::MainWindow::Calculation> shown_;
+  design::LengthUnit unit_ = design::LengthUnit::kNone;
+  // The fragment the page's address was last given (none: the address as the page was opened).
+  std::string link_;
 };
 
 }  // namespace web
