@@ -7,6 +7,9 @@
 // the module is then handed whatever was chosen and typed (and an early Изчисли).
 (() => {
   const byId = (id) => document.getElementById(id);
+  // The first control has the focus, as designed, but the page opens at its top: on a phone the
+  // statement lies below the controls, where the browser's own autofocus would scroll to.
+  document.querySelector('.client [autofocus]')?.focus({ preventScroll: true });
   const measures = [...Array(8).keys()];
   const radios = measures.map((k) => byId(`radio-${k}`));
   const fields = measures.map((k) => byId(`field-${k}`));

@@ -67,3 +67,16 @@ for (const { width, height, touch = false } of screens) {
     });
   });
 }
+
+// The statement has the focus, as designed, but on a phone it lies below the controls and the
+// figure: the page still opens at its top, where the controls are.
+test.describe('360 x 640, touch, opening', () => {
+  test.use({ viewport: { width: 360, height: 640 }, hasTouch: true, isMobile: true });
+  test('the page opens at its controls, the statement focused', async ({ page, calculator }) => {
+    await expect(page.locator('#info-0')).toBeFocused();
+    await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => setTimeout(done))));
+    expect(await page.evaluate(() => scrollY)).toBe(0);
+    const statementTop = await page.locator('#info-0').evaluate((e) => e.getBoundingClientRect().top);
+    expect(statementTop).toBeGreaterThan(640);  // the test means something: it is out of view
+  });
+});
