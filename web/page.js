@@ -55,8 +55,13 @@
     field.tabIndex = field.readOnly && field.value === '' ? -1 : 0;
   }
 
+  let chosen = -1;  // the option chosen last, until clearing unticks it
+
   const page = {
-    clearOption: (option) => { radios[option].checked = false; },
+    clearOption: (option) => {
+      radios[option].checked = false;
+      if (option === chosen) chosen = -1;
+    },
     fieldText: (field) => fields[field].value,
     // A text shows from its first character: the browser leaves a new value's caret, and a
     // focused field's view, at its end, where the ellipsis does not reach.
@@ -251,6 +256,7 @@
 
   function chooseOption(k) {
     hideReadingNotice();
+    chosen = k;
     if (module) {
       module._calculator_option_click(k);
       return;
@@ -277,12 +283,43 @@
     }
   }
 
-  // Reported only when an option becomes the chosen one, with the mouse or the arrows:
-  // choosing the chosen option again keeps what was typed.
+  // Choosing a measure with a click, a tap or Space puts the cursor in its field with the text
+  // it shows selected, so that what the pupil types replaces it instead of joining it; the text
+  // stays in view from its first character.
+  function focusField(k) {
+    const input = fields[k];
+    input.focus();
+    input.setSelectionRange(0, input.value.length, 'backward');
+    input.scrollLeft = 0;
+  }
+
+  // The arrow keys go through the options in their order, round again from either end, and
+  // choose as they go; the focus stays on the options.
+  const arrowSteps = { ArrowDown: 1, ArrowRight: 1, ArrowUp: -1, ArrowLeft: -1 };
+  function stepOption(event, k) {
+    const step = arrowSteps[event.key];
+    if (!step || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
+    event.preventDefault();
+    const next = (k + step + radios.length) % radios.length;
+    radios[next].checked = true;
+    radios[next].focus();
+    if (chosen !== next) chooseOption(next);
+  }
+
+  // The behaviour hears of an option only when it becomes the chosen one: choosing the chosen
+  // option again keeps what was typed. A click (a tap, Space) comes before the change.
   fields.forEach(refuseLongEdits);
-  radios.forEach((radio, k) => radio.addEventListener('change', () => {
-    if (radio.checked) chooseOption(k);
-  }));
+  radios.forEach((radio, k) => {
+    radio.addEventListener('click', () => {
+      if (!radio.checked) return;
+      if (chosen !== k) chooseOption(k);
+      focusField(k);
+    });
+    radio.addEventListener('change', () => {
+      if (radio.checked && chosen !== k) chooseOption(k);
+    });
+    radio.addEventListener('keydown', (event) => stepOption(event, k));
+  });
   commands.forEach((button, k) => button.addEventListener('click', () => pressCommand(k)));
   // An option ticked before this script ran (a tap while the page was arriving, or the
   // browser restoring a form on going back) is chosen now.
@@ -327,14 +364,14 @@
   }
 
   function start(started, settings) {
-    const chosen = radios.findIndex((radio) => radio.checked);
+    const ticked = radios.findIndex((radio) => radio.checked);
     const typed = fields.map((input) => [input.value, input.selectionStart, input.selectionEnd]);
     settings.sizes.forEach((size) => started._calculator_add_group_size(size));
     started.ccall('calculator_start', null, ['string', 'string'],
                   [settings.decimal, settings.group]);
     module = started;
     early.events.forEach((k) => (k < radios.length ? chooseOption(k) : pressCommand(1)));
-    if (chosen >= 0) radios[chosen].checked = true;
+    if (ticked >= 0) radios[ticked].checked = true;
     fields.forEach((input, k) => {
       if (input.readOnly || input.value === typed[k][0]) return;
       input.value = typed[k][0];
