@@ -27,6 +27,15 @@
   let noticeField = null;  // the field whose description the notice is
   let noticeToAnnounce = '';
 
+  // A field's description: the notices that speak of it while they show.
+  function describe(input, id, on) {
+    const ids = (input.getAttribute('aria-describedby') ?? '').split(' ')
+      .filter((word) => word && word !== id);
+    if (on) ids.push(id);
+    if (ids.length) input.setAttribute('aria-describedby', ids.join(' '));
+    else input.removeAttribute('aria-describedby');
+  }
+
   // Over the statement, wherever the layout (a turned phone, a zoom) has put it.
   function placeReadingNotice() {
     if (readingNotice.hidden) return;
@@ -40,7 +49,7 @@
   // Until the next edit, choice or button: a pupil reads it at a pupil's pace.
   function hideReadingNotice() {
     readingNotice.hidden = true;
-    noticeField?.removeAttribute('aria-describedby');
+    if (noticeField) describe(noticeField, 'reading-notice', false);
     noticeField = null;
     noticeToAnnounce = '';
   }
@@ -93,7 +102,7 @@
       hideReadingNotice();
       readingNotice.textContent = text;
       noticeField = fields[field];
-      noticeField.setAttribute('aria-describedby', 'reading-notice');
+      describe(noticeField, 'reading-notice', true);
       noticeToAnnounce = text;
     },
     reportFailure: (message) => {
@@ -244,7 +253,108 @@
     const box = field.getBoundingClientRect();
     resultDetails.style.left = `${Math.max(0, Math.min(box.left, innerWidth - 320)) + scrollX}px`;
     resultDetails.style.top = `${box.bottom + scrollY + 2}px`;
+    // Under the locked field's hint, when that is under the same field.
+    if (lockedField === field && !lockedHint.hidden && lockedHint.dataset.below === field.id) {
+      resultDetails.style.top = `${boxOf(lockedHint).bottom + 2}px`;
+    }
   }
+
+  // A field a calculation locked (every field is locked, an option is chosen) keeps its lock,
+  // and says at the field, when it is clicked, tapped or typed into, how to go on. It covers no
+  // result and no button: in one column it opens room under the field's row; in the design's
+  // layout it goes under or over the field where that covers no control, else over the
+  // statement, as the reading notice does. It goes with the focus, a choice or a button.
+  const lockedHint = byId('locked-hint');
+  let lockedField = null;
+  const isLocked = (input) => input.readOnly && chosen >= 0 && fields.every((f) => f.readOnly);
+  const boxOf = (element) => {
+    const r = element.getBoundingClientRect();
+    return { left: r.left + scrollX, top: r.top + scrollY, right: r.right + scrollX,
+             bottom: r.bottom + scrollY };
+  };
+  const overlaps = (p, q) => p.left < q.right && q.left < p.right && p.top < q.bottom &&
+    q.top < p.bottom;
+  const rowOf = (input) => [input, byId(`option-${fields.indexOf(input)}`)];
+
+  function hideLockedHint() {
+    if (!lockedField) return;
+    lockedHint.hidden = true;
+    lockedHint.textContent = '';
+    describe(lockedField, 'locked-hint', false);
+    rowOf(lockedField).forEach((control) => control.classList.remove('hint-room'));
+    lockedField = null;
+  }
+
+  function placeLockedHint(input) {
+    const style = lockedHint.style;
+    const at = (left, top, width) => {
+      style.left = `${left}px`;
+      style.top = `${top}px`;
+      style.width = width === undefined ? '' : `${width}px`;
+      style.maxWidth = width === undefined ? '' : 'none';
+    };
+    const details = resultDetails.hidden ? 0 : resultDetails.offsetHeight + 2;
+    if (!matchMedia(teaching.dataset.wideMedia).matches) {
+      const [field, option] = rowOf(input).map(boxOf);
+      at(option.left, field.bottom + 2, field.right - option.left);
+      client.style.setProperty('--hint-room', `${lockedHint.offsetHeight + 4 + details}px`);
+      rowOf(input).forEach((control) => control.classList.add('hint-room'));
+      lockedHint.dataset.below = input.id;
+      return;
+    }
+    at(0, 0);
+    const width = lockedHint.offsetWidth;
+    const height = lockedHint.offsetHeight;
+    const field = boxOf(input);
+    const controls = [...fields, ...commands, ...radios.map((r) => r.closest('label'))]
+      .map(boxOf);
+    if (details) controls.push(boxOf(resultDetails));
+    const places = [[field.left, field.bottom + 2, true], [field.right - width, field.bottom + 2, true],
+                    [field.left, field.top - 2 - height, false],
+                    [field.right - width, field.top - 2 - height, false]];
+    const free = places.find(([left, top]) => left >= scrollX && top >= 0 &&
+      left + width <= scrollX + document.documentElement.clientWidth &&
+      !controls.some((c) => overlaps({ left, top, right: left + width, bottom: top + height }, c)));
+    if (free) {
+      at(free[0], free[1]);
+      lockedHint.dataset.below = free[2] ? input.id : '';
+      if (free[2] && details) resultDetails.style.top = `${free[1] + height + 2}px`;
+      return;
+    }
+    const statement = boxOf(byId('info-0'));
+    const under = details ? boxOf(resultDetails).bottom + 2 : 0;
+    at(statement.left, Math.max(statement.top, under), statement.right - statement.left);
+    lockedHint.dataset.below = '';
+  }
+
+  function showLockedHint(input) {
+    if (!isLocked(input)) return;
+    hideLockedHint();
+    lockedField = input;
+    lockedHint.textContent = lockedHint.dataset.text;
+    lockedHint.hidden = false;
+    describe(input, 'locked-hint', true);
+    placeLockedHint(input);
+    showResultDetails();
+  }
+
+  // Keys that would change the text, a paste, a cut or a drop; Ctrl+C and moving are allowed.
+  function wouldEdit(event) {
+    if (event.ctrlKey || event.metaKey) return ['KeyV', 'KeyX', 'KeyZ', 'KeyY'].includes(event.code);
+    return !event.altKey && (event.key.length === 1 || event.key === 'Backspace' ||
+                             event.key === 'Delete');
+  }
+  fields.forEach((input) => {
+    input.addEventListener('click', () => showLockedHint(input));
+    input.addEventListener('keydown', (event) => {
+      if (wouldEdit(event) && !event.isComposing) showLockedHint(input);
+    });
+    ['paste', 'cut', 'drop'].forEach((type) => input.addEventListener(type, () => {
+      if (isLocked(input)) showLockedHint(input);
+    }));
+    input.addEventListener('blur', () => { if (lockedField === input) hideLockedHint(); });
+  });
+  addEventListener('resize', () => { if (lockedField) placeLockedHint(lockedField); });
   document.addEventListener('focusin', showResultDetails);
   document.addEventListener('focusout', () => setTimeout(showResultDetails));
 
@@ -256,6 +366,7 @@
 
   function chooseOption(k) {
     hideReadingNotice();
+    hideLockedHint();
     chosen = k;
     if (module) {
       module._calculator_option_click(k);
@@ -268,6 +379,7 @@
 
   // An early Изчисли waits, visibly and audibly, with every control as it is, for the module.
   function pressCommand(k) {
+    hideLockedHint();
     if (module) {
       hideReadingNotice();  // a calculation tells anew how it read the field
       module._calculator_command_click(k);

@@ -257,6 +257,13 @@ std::string LengthHintMarkup() {
          EscapeHtml(texts::kLengthLimitHintAfter) + "</p>\n";
 }
 
+// Shown and placed by the page at a field a calculation locked, when it is clicked or typed
+// into; its text is put in when it shows, so that screen readers hear it each time.
+std::string LockedHintMarkup() {
+  return "<p id=\"locked-hint\" class=\"length-hint locked-hint\" role=\"status\"" +
+         Attribute("data-text", design::LockedFieldHint()) + " hidden></p>\n";
+}
+
 // Filled and placed by the page when a calculation read a field otherwise than as a whole.
 std::string ReadingNoticeMarkup() {
   return "<p id=\"reading-notice\" class=\"length-hint reading-notice\"" +

@@ -70,3 +70,71 @@ test('the arrow keys choose the options in order, round again, and keep the focu
   expect(await focused(page)).toBe('radio-6');
   await expect(field(page, 6)).toHaveValue('');
 });
+
+// A locked field keeps its lock and says how to go on, at the field, covering no result and
+// no button; the text is the design's.
+const lockedHint = 'Полето е заключено. За нова стойност изберете величината отново или ' +
+  'натиснете „Изтрий“.';
+const lockedScreens = [
+  { name: '360 x 640, touch', use: { viewport: { width: 360, height: 640 }, hasTouch: true, isMobile: true },
+    reach: (page, k) => field(page, k).tap() },
+  { name: '1366 x 768', use: { viewport: { width: 1366, height: 768 } },
+    reach: (page, k) => field(page, k).click() },
+];
+for (const { name, use, reach } of lockedScreens) {
+  test.describe(name, () => {
+    test.use(use);
+    test(`a locked field, clicked or typed into, says how to go on at ${name}`, async ({ page, calculator }) => {
+      await enter(page, 2, '12');
+      await calculate(page);
+      const shown = await fieldTexts(page);
+      const hint = page.locator('#locked-hint');
+      for (const k of [0, 2, 3, 5, 6, 7]) {
+        await reach(page, k);
+        await expect(hint).toBeVisible();
+        await expect(hint).toHaveText(lockedHint);
+        await expect(field(page, k)).toHaveAttribute('aria-describedby', /\blocked-hint\b/);
+        const boxes = await page.evaluate(() => [...document.querySelectorAll(
+          '#locked-hint, .field, .command')].map((e) => [e.id, e.getBoundingClientRect().toJSON()]));
+        const [[, box], ...controls] = boxes;
+        for (const [id, control] of controls) {
+          const apart = box.right <= control.left || control.right <= box.left ||
+            box.bottom <= control.top || control.bottom <= box.top;
+          expect(apart, `the hint at field-${k} covers ${id}`).toBe(true);
+        }
+        expect(box.left).toBeGreaterThanOrEqual(0);
+        expect(box.right).toBeLessThanOrEqual(use.viewport.width);
+        await page.locator('#info-1').focus();  // the focus leaves the field: the hint goes
+        await expect(hint).toBeHidden();
+      }
+      // Typed into: nothing changes but the hint.
+      await field(page, 4).focus();
+      await expect(hint).toBeHidden();
+      await page.keyboard.type('7');
+      await expect(hint).toBeVisible();
+      await page.keyboard.press('Backspace');
+      expect(await fieldTexts(page)).toEqual(shown);
+      // Choosing a measure opens its field, and the hint goes.
+      await radio(page, 4).click();
+      await expect(hint).toBeHidden();
+      await expect(field(page, 4)).not.toHaveAttribute('aria-describedby', /locked-hint/);
+    });
+  });
+}
+
+test('no hint while a field is open for typing, nor after Изтрий', async ({ page, calculator }) => {
+  const hint = page.locator('#locked-hint');
+  await field(page, 1).click();  // nothing chosen yet
+  await expect(hint).toBeHidden();
+  await radio(page, 0).click();
+  await field(page, 1).click();  // another measure's field, while the side's is open
+  await expect(hint).toBeHidden();
+  await enter(page, 0, '1');
+  await calculate(page);
+  await field(page, 1).click();
+  await expect(hint).toBeVisible();
+  await page.keyboard.press('Escape');
+  await expect(hint).toBeHidden();
+  await field(page, 1).click();
+  await expect(hint).toBeHidden();
+});
