@@ -36,22 +36,14 @@
     else input.removeAttribute('aria-describedby');
   }
 
-  // Over the statement, wherever the layout (a turned phone, a zoom) has put it.
-  function placeReadingNotice() {
-    if (readingNotice.hidden) return;
-    const statement = byId('info-0').getBoundingClientRect();
-    readingNotice.style.left = `${statement.left + scrollX}px`;
-    readingNotice.style.top = `${statement.top + scrollY}px`;
-    readingNotice.style.width = `${statement.width}px`;
-  }
-  addEventListener('resize', placeReadingNotice);
-
   // Until the next edit, choice or button: a pupil reads it at a pupil's pace.
   function hideReadingNotice() {
+    const shown = !readingNotice.hidden;
     readingNotice.hidden = true;
     if (noticeField) describe(noticeField, 'reading-notice', false);
     noticeField = null;
     noticeToAnnounce = '';
+    if (shown) layOutNotes();
   }
   const resultDetails = byId('result-details');
   const moduleLoading = byId('module-loading');
@@ -116,7 +108,10 @@
       noticeToAnnounce = '';
       if (noticeField) {
         readingNotice.hidden = false;
-        placeReadingNotice();
+        layOutNotes();
+        // In one column it is at the field; the pupil sees it without looking for it.
+        const box = readingNotice.getBoundingClientRect();
+        if (box.top < 0 || box.bottom > innerHeight) readingNotice.scrollIntoView({ block: 'nearest' });
       }
       showResultDetails();  // a focused result's new title
     },
@@ -161,14 +156,20 @@
   // would cut a paste, or a phone keyboard's composed text, to fit, turning it into another
   // number without a word.
   let hintTimer = 0;
+  let lengthField = null;
+  function hideLengthHint() {
+    if (lengthHint.hidden) return;
+    lengthHint.hidden = true;
+    lengthField = null;
+    layOutNotes();
+  }
   function showLengthHint(field, limit) {
     byId('length-limit').textContent = limit;
-    const box = field.getBoundingClientRect();
-    lengthHint.style.left = `${box.left + scrollX}px`;
-    lengthHint.style.top = `${box.bottom + scrollY + 2}px`;
+    lengthField = field;
     lengthHint.hidden = false;
+    layOutNotes();
     clearTimeout(hintTimer);
-    hintTimer = setTimeout(() => { lengthHint.hidden = true; }, 4000);
+    hintTimer = setTimeout(hideLengthHint, 4000);
   }
 
   const snapshot = (field) =>
@@ -202,7 +203,7 @@
         field.setSelectionRange(before.start, before.end);
         showLengthHint(field, limit());
       } else if (field.value !== before.text) {
-        lengthHint.hidden = true;
+        hideLengthHint();
         hideReadingNotice();
       }
       before = snapshot(field);
@@ -244,87 +245,31 @@
 
   // A result's full value and how it was found (its title, which touch screens never show)
   // appear under it while it has the focus: a tap, Tab or a click gives it the focus.
+  let detailsField = null;
   function showResultDetails() {
     const active = document.activeElement;
     const field = fields.includes(active) && active.title ? active : null;
+    if (!field && !detailsField) return;  // nothing shown, nothing to show
+    detailsField = field;
     resultDetails.hidden = !field;
-    if (!field) return;
-    resultDetails.textContent = field.title;
-    const box = field.getBoundingClientRect();
-    resultDetails.style.left = `${Math.max(0, Math.min(box.left, innerWidth - 320)) + scrollX}px`;
-    resultDetails.style.top = `${box.bottom + scrollY + 2}px`;
-    // Under the locked field's hint, when that is under the same field.
-    if (lockedField === field && !lockedHint.hidden && lockedHint.dataset.below === field.id) {
-      resultDetails.style.top = `${boxOf(lockedHint).bottom + 2}px`;
-    }
+    if (field) resultDetails.textContent = field.title;
+    layOutNotes();
   }
 
   // A field a calculation locked (every field is locked, an option is chosen) keeps its lock,
-  // and says at the field, when it is clicked, tapped or typed into, how to go on. It covers no
-  // result and no button: in one column it opens room under the field's row; in the design's
-  // layout it goes under or over the field where that covers no control, else over the
-  // statement, as the reading notice does. It goes with the focus, a choice or a button.
+  // and says at the field, when it is clicked, tapped or typed into, how to go on. It goes with
+  // the focus, a choice or a button.
   const lockedHint = byId('locked-hint');
   let lockedField = null;
   const isLocked = (input) => input.readOnly && chosen >= 0 && fields.every((f) => f.readOnly);
-  const boxOf = (element) => {
-    const r = element.getBoundingClientRect();
-    return { left: r.left + scrollX, top: r.top + scrollY, right: r.right + scrollX,
-             bottom: r.bottom + scrollY };
-  };
-  const overlaps = (p, q) => p.left < q.right && q.left < p.right && p.top < q.bottom &&
-    q.top < p.bottom;
-  const rowOf = (input) => [input, byId(`option-${fields.indexOf(input)}`)];
 
   function hideLockedHint() {
     if (!lockedField) return;
     lockedHint.hidden = true;
     lockedHint.textContent = '';
     describe(lockedField, 'locked-hint', false);
-    rowOf(lockedField).forEach((control) => control.classList.remove('hint-room'));
     lockedField = null;
-  }
-
-  function placeLockedHint(input) {
-    const style = lockedHint.style;
-    const at = (left, top, width) => {
-      style.left = `${left}px`;
-      style.top = `${top}px`;
-      style.width = width === undefined ? '' : `${width}px`;
-      style.maxWidth = width === undefined ? '' : 'none';
-    };
-    const details = resultDetails.hidden ? 0 : resultDetails.offsetHeight + 2;
-    if (!matchMedia(teaching.dataset.wideMedia).matches) {
-      const [field, option] = rowOf(input).map(boxOf);
-      at(option.left, field.bottom + 2, field.right - option.left);
-      client.style.setProperty('--hint-room', `${lockedHint.offsetHeight + 4 + details}px`);
-      rowOf(input).forEach((control) => control.classList.add('hint-room'));
-      lockedHint.dataset.below = input.id;
-      return;
-    }
-    at(0, 0);
-    const width = lockedHint.offsetWidth;
-    const height = lockedHint.offsetHeight;
-    const field = boxOf(input);
-    const controls = [...fields, ...commands, ...radios.map((r) => r.closest('label'))]
-      .map(boxOf);
-    if (details) controls.push(boxOf(resultDetails));
-    const places = [[field.left, field.bottom + 2, true], [field.right - width, field.bottom + 2, true],
-                    [field.left, field.top - 2 - height, false],
-                    [field.right - width, field.top - 2 - height, false]];
-    const free = places.find(([left, top]) => left >= scrollX && top >= 0 &&
-      left + width <= scrollX + document.documentElement.clientWidth &&
-      !controls.some((c) => overlaps({ left, top, right: left + width, bottom: top + height }, c)));
-    if (free) {
-      at(free[0], free[1]);
-      lockedHint.dataset.below = free[2] ? input.id : '';
-      if (free[2] && details) resultDetails.style.top = `${free[1] + height + 2}px`;
-      return;
-    }
-    const statement = boxOf(byId('info-0'));
-    const under = details ? boxOf(resultDetails).bottom + 2 : 0;
-    at(statement.left, Math.max(statement.top, under), statement.right - statement.left);
-    lockedHint.dataset.below = '';
+    layOutNotes();
   }
 
   function showLockedHint(input) {
@@ -334,8 +279,7 @@
     lockedHint.textContent = lockedHint.dataset.text;
     lockedHint.hidden = false;
     describe(input, 'locked-hint', true);
-    placeLockedHint(input);
-    showResultDetails();
+    layOutNotes();
   }
 
   // Keys that would change the text, a paste, a cut or a drop; Ctrl+C and moving are allowed.
@@ -354,7 +298,93 @@
     }));
     input.addEventListener('blur', () => { if (lockedField === input) hideLockedHint(); });
   });
-  addEventListener('resize', () => { if (lockedField) placeLockedHint(lockedField); });
+
+  // The notes at a field: what a calculation read, the length limit, the lock, a focused
+  // result's full value, each covering no result and no button. In one column they stand under
+  // their field's row, as wide as the row, in that order, and the row makes room for them. In
+  // the design's layout the reading notice covers the statement; a result's full value goes
+  // under its field; the two hints go under or over their field where they cover no control,
+  // else over the statement, just below the controls.
+  const wideLayout = matchMedia(teaching.dataset.wideMedia);
+  const boxOf = (element) => {
+    const r = element.getBoundingClientRect();
+    return { left: r.left + scrollX, top: r.top + scrollY, right: r.right + scrollX,
+             bottom: r.bottom + scrollY };
+  };
+  const overlaps = (p, q) => p.left < q.right && q.left < p.right && p.top < q.bottom &&
+    q.top < p.bottom;
+  const rowOf = (input) => [input, byId(`option-${fields.indexOf(input)}`)];
+  let roomy = [];  // the controls whose rows make room for notes
+
+  function placeNote(note, left, top, width) {
+    note.style.left = `${left}px`;
+    note.style.top = `${top}px`;
+    note.style.width = width === undefined ? '' : `${width}px`;
+    note.style.maxWidth = width === undefined ? '' : 'none';
+  }
+
+  function placeHintWide(note, input, taken) {
+    placeNote(note, 0, 0);
+    const width = note.offsetWidth;
+    const height = note.offsetHeight;
+    const field = boxOf(input);
+    const controls = [...fields, ...commands, ...radios.map((r) => r.closest('label'))]
+      .map(boxOf).concat(taken);
+    const places = [[field.left, field.bottom + 2], [field.right - width, field.bottom + 2],
+                    [field.left, field.top - 2 - height], [field.right - width, field.top - 2 - height]];
+    const free = places.find(([left, top]) => left >= scrollX && top >= 0 &&
+      left + width <= scrollX + document.documentElement.clientWidth &&
+      !controls.some((c) => overlaps({ left, top, right: left + width, bottom: top + height }, c)));
+    if (free) {
+      placeNote(note, free[0], free[1]);
+    } else {
+      const statement = boxOf(byId('info-0'));
+      const below = taken.filter((t) => t.right > statement.left && t.left < statement.right &&
+                                        t.bottom > statement.top);
+      placeNote(note, statement.left, Math.max(statement.top, ...below.map((t) => t.bottom + 2)),
+                statement.right - statement.left);
+    }
+    taken.push(boxOf(note));
+  }
+
+  function layOutNotes() {
+    roomy.forEach((control) => { control.style.marginBottom = ''; });
+    roomy = [];
+    const notes = [[noticeField, readingNotice], [lengthField, lengthHint],
+                   [lockedField, lockedHint], [detailsField, resultDetails]]
+      .filter(([input, note]) => input && !note.hidden);
+    if (!notes.length) return;
+    if (wideLayout.matches) {
+      const taken = [];
+      for (const [input, note] of notes) {
+        if (note === readingNotice) {
+          const statement = boxOf(byId('info-0'));
+          placeNote(note, statement.left, statement.top, statement.right - statement.left);
+        } else if (note === resultDetails) {
+          const box = boxOf(input);
+          const under = taken.filter((t) => overlaps(t, { ...box, top: box.bottom, bottom: box.bottom + 4 }));
+          placeNote(note, Math.max(0, Math.min(box.left - scrollX, innerWidth - 320)) + scrollX,
+                    Math.max(box.bottom, ...under.map((t) => t.bottom)) + 2);
+        } else {
+          placeHintWide(note, input, taken);
+        }
+      }
+      return;
+    }
+    for (const input of fields) {  // from the top, each row's room moving the rows below it
+      const own = notes.filter(([field]) => field === input).map(([, note]) => note);
+      if (!own.length) continue;
+      const [field, option] = rowOf(input).map(boxOf);
+      let top = field.bottom + 2;
+      for (const note of own) {
+        placeNote(note, option.left, top, field.right - option.left);
+        top += note.offsetHeight + 2;
+      }
+      roomy.push(...rowOf(input));
+      rowOf(input).forEach((control) => { control.style.marginBottom = `${top - field.bottom}px`; });
+    }
+  }
+  addEventListener('resize', layOutNotes);
   document.addEventListener('focusin', showResultDetails);
   document.addEventListener('focusout', () => setTimeout(showResultDetails));
 
