@@ -228,11 +228,22 @@
   }
   placeTeaching();
 
-  function copyText(text) {
-    navigator.clipboard?.writeText(text)
-      .catch(() => {});  // the browser refused: nothing to copy into, nothing lost
+  // Once the text is on the clipboard, the page says so for a moment, in words a screen reader
+  // hears too (emptied first, so that a second copy is heard as well).
+  const copyNotice = byId('copy-notice');
+  let copyTimer = 0;
+  function copyText(text, said) {
+    navigator.clipboard?.writeText(text).then(() => {
+      copyNotice.textContent = '';
+      clearTimeout(copyTimer);
+      copyTimer = setTimeout(() => {
+        copyNotice.textContent = said;
+        copyTimer = setTimeout(() => { copyNotice.textContent = ''; }, 3000);
+      }, 100);
+    }, () => {});  // the browser refused: nothing to copy into, nothing lost
   }
-  byId('copy-solution').addEventListener('click', () => copyText(solutionText));
+  byId('copy-solution').addEventListener('click',
+    () => copyText(solutionText, copyNotice.dataset.solution));
 
   function hasSelection() {
     const active = document.activeElement;
@@ -484,8 +495,12 @@
                module) {
       // In the solution: the whole solution; anywhere else: every measure.
       event.preventDefault();
-      copyText(solution.contains(document.activeElement) ? solutionText
-        : module.UTF8ToString(module._calculator_measures_text()));
+      if (solution.contains(document.activeElement)) {
+        copyText(solutionText, copyNotice.dataset.solution);
+      } else {
+        copyText(module.UTF8ToString(module._calculator_measures_text()),
+                 copyNotice.dataset.measures);
+      }
     }
   });
 

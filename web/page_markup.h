@@ -28,6 +28,8 @@ std::string LengthHintMarkup();
 std::string ReadingNoticeMarkup();
 // Shown at a locked field that is clicked or typed into: how to go on.
 std::string LockedHintMarkup();
+// Says that a copy reached the clipboard; page.js puts in the text of what was copied.
+std::string CopyNoticeMarkup();
 // The web app manifest: the program's Bulgarian name, its icons and the window's colour.
 std::string Manifest();
 // The figure before any calculation, as an <svg> element; the module redraws its content.
