@@ -467,6 +467,8 @@
       if (!radio.checked) return;
       if (chosen !== k) chooseOption(k);
       focusField(k);
+      // The chosen measure again, after a calculation: its field stays locked, and says so.
+      showLockedHint(fields[k]);
     });
     radio.addEventListener('change', () => {
       if (radio.checked && chosen !== k) chooseOption(k);

@@ -107,6 +107,11 @@ for (const { name, use, reach } of lockedScreens) {
         await page.locator('#info-1').focus();  // the focus leaves the field: the hint goes
         await expect(hint).toBeHidden();
       }
+      // The chosen measure chosen again keeps its field locked, and the field says so.
+      await radio(page, 2).click();
+      expect(await focused(page)).toBe('field-2');
+      await expect(hint).toBeVisible();
+      await page.locator('#info-1').focus();
       // Typed into: nothing changes but the hint.
       await field(page, 4).focus();
       await expect(hint).toBeHidden();
