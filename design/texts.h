@@ -117,6 +117,12 @@ inline constexpr std::string_view kLengthLimitHintAfter = " знака: въве
 inline constexpr std::string_view kLockedFieldHint =
     "Полето е заключено. За нова стойност изберете величината отново или натиснете „Изтрий“.";
 
+// Said briefly, to the eye and to screen readers, once a copy has reached the clipboard: the
+// whole solution ("Копирай решението"), or all eight measures (Ctrl+C with nothing selected).
+inline constexpr std::string_view kSolutionCopied = "Решението е копирано.";
+inline constexpr std::string_view kMeasuresCopied = "Осемте величини са копирани.";
+inline constexpr std::string_view kLinkCopied = "Връзката е копирана.";
+
 // Shown at the chosen field when a calculation read a number that is not its whole text:
 // `Полето „периметър“ е прочетено като 7.0000: „,5“ не е част от числото.` and the sentence
 // that names the decimal sign of the user's settings. Quotes are Bulgarian („…“).

@@ -7,6 +7,9 @@
 // the module is then handed whatever was chosen and typed (and an early Изчисли).
 (() => {
   const byId = (id) => document.getElementById(id);
+  // The first control has the focus, as designed, but the page opens at its top: on a phone the
+  // statement lies below the controls, where the browser's own autofocus would scroll to.
+  document.querySelector('.client [autofocus]')?.focus({ preventScroll: true });
   const measures = [...Array(8).keys()];
   const radios = measures.map((k) => byId(`radio-${k}`));
   const fields = measures.map((k) => byId(`field-${k}`));
@@ -24,22 +27,23 @@
   let noticeField = null;  // the field whose description the notice is
   let noticeToAnnounce = '';
 
-  // Over the statement, wherever the layout (a turned phone, a zoom) has put it.
-  function placeReadingNotice() {
-    if (readingNotice.hidden) return;
-    const statement = byId('info-0').getBoundingClientRect();
-    readingNotice.style.left = `${statement.left + scrollX}px`;
-    readingNotice.style.top = `${statement.top + scrollY}px`;
-    readingNotice.style.width = `${statement.width}px`;
+  // A field's description: the notices that speak of it while they show.
+  function describe(input, id, on) {
+    const ids = (input.getAttribute('aria-describedby') ?? '').split(' ')
+      .filter((word) => word && word !== id);
+    if (on) ids.push(id);
+    if (ids.length) input.setAttribute('aria-describedby', ids.join(' '));
+    else input.removeAttribute('aria-describedby');
   }
-  addEventListener('resize', placeReadingNotice);
 
   // Until the next edit, choice or button: a pupil reads it at a pupil's pace.
   function hideReadingNotice() {
+    const shown = !readingNotice.hidden;
     readingNotice.hidden = true;
-    noticeField?.removeAttribute('aria-describedby');
+    if (noticeField) describe(noticeField, 'reading-notice', false);
     noticeField = null;
     noticeToAnnounce = '';
+    if (shown) layOutNotes();
   }
   const resultDetails = byId('result-details');
   const moduleLoading = byId('module-loading');
@@ -51,6 +55,8 @@
   function updateTabStop(field) {
     field.tabIndex = field.readOnly && field.value === '' ? -1 : 0;
   }
+
+  let chosen = -1;  // the option chosen last, until clearing unticks it
 
   // Each line as written, hidden from screen readers, and after it, visually hidden, as a
   // teacher says it ("корен квадратен от 3" for √3), which neither selecting nor copying takes.
@@ -69,7 +75,10 @@
   }
 
   const page = {
-    clearOption: (option) => { radios[option].checked = false; },
+    clearOption: (option) => {
+      radios[option].checked = false;
+      if (option === chosen) chosen = -1;
+    },
     fieldText: (field) => fields[field].value,
     // A text shows from its first character: the browser leaves a new value's caret, and a
     // focused field's view, at its end, where the ellipsis does not reach.
@@ -101,7 +110,7 @@
       hideReadingNotice();
       readingNotice.textContent = text;
       noticeField = fields[field];
-      noticeField.setAttribute('aria-describedby', 'reading-notice');
+      describe(noticeField, 'reading-notice', true);
       noticeToAnnounce = text;
     },
     reportFailure: (message) => {
@@ -114,7 +123,10 @@
       noticeToAnnounce = '';
       if (noticeField) {
         readingNotice.hidden = false;
-        placeReadingNotice();
+        layOutNotes();
+        // In one column it is at the field; the pupil sees it without looking for it.
+        const box = readingNotice.getBoundingClientRect();
+        if (box.top < 0 || box.bottom > innerHeight) readingNotice.scrollIntoView({ block: 'nearest' });
       }
       showResultDetails();  // a focused result's new title
     },
@@ -157,14 +169,20 @@
   // would cut a paste, or a phone keyboard's composed text, to fit, turning it into another
   // number without a word.
   let hintTimer = 0;
+  let lengthField = null;
+  function hideLengthHint() {
+    if (lengthHint.hidden) return;
+    lengthHint.hidden = true;
+    lengthField = null;
+    layOutNotes();
+  }
   function showLengthHint(field, limit) {
     byId('length-limit').textContent = limit;
-    const box = field.getBoundingClientRect();
-    lengthHint.style.left = `${box.left + scrollX}px`;
-    lengthHint.style.top = `${box.bottom + scrollY + 2}px`;
+    lengthField = field;
     lengthHint.hidden = false;
+    layOutNotes();
     clearTimeout(hintTimer);
-    hintTimer = setTimeout(() => { lengthHint.hidden = true; }, 4000);
+    hintTimer = setTimeout(hideLengthHint, 4000);
   }
 
   const snapshot = (field) =>
@@ -198,7 +216,7 @@
         field.setSelectionRange(before.start, before.end);
         showLengthHint(field, limit());
       } else if (field.value !== before.text) {
-        lengthHint.hidden = true;
+        hideLengthHint();
         hideReadingNotice();
       }
       before = snapshot(field);
@@ -223,11 +241,22 @@
   }
   placeTeaching();
 
-  function copyText(text) {
-    navigator.clipboard?.writeText(text)
-      .catch(() => {});  // the browser refused: nothing to copy into, nothing lost
+  // Once the text is on the clipboard, the page says so for a moment, in words a screen reader
+  // hears too (emptied first, so that a second copy is heard as well).
+  const copyNotice = byId('copy-notice');
+  let copyTimer = 0;
+  function copyText(text, said) {
+    navigator.clipboard?.writeText(text).then(() => {
+      copyNotice.textContent = '';
+      clearTimeout(copyTimer);
+      copyTimer = setTimeout(() => {
+        copyNotice.textContent = said;
+        copyTimer = setTimeout(() => { copyNotice.textContent = ''; }, 3000);
+      }, 100);
+    }, () => {});  // the browser refused: nothing to copy into, nothing lost
   }
-  byId('copy-solution').addEventListener('click', () => copyText(solutionText));
+  byId('copy-solution').addEventListener('click',
+    () => copyText(solutionText, copyNotice.dataset.solution));
 
   // The address of the calculation the page shows: the fragment replaces the current entry of
   // the history, which gains none; without a calculation the page's own fragment goes.
@@ -242,7 +271,8 @@
     }
   }
   const linkAddress = () => new URL(`#${linkFragment}`, location.href).href;
-  byId('copy-link').addEventListener('click', () => copyText(linkAddress()));
+  byId('copy-link').addEventListener('click',
+    () => copyText(linkAddress(), copyNotice.dataset.link));
 
   const unitChoice = byId('unit');
   unitChoice.addEventListener('change', () => {
@@ -260,16 +290,146 @@
 
   // A result's full value and how it was found (its title, which touch screens never show)
   // appear under it while it has the focus: a tap, Tab or a click gives it the focus.
+  let detailsField = null;
   function showResultDetails() {
     const active = document.activeElement;
     const field = fields.includes(active) && active.title ? active : null;
+    if (!field && !detailsField) return;  // nothing shown, nothing to show
+    detailsField = field;
     resultDetails.hidden = !field;
-    if (!field) return;
-    resultDetails.textContent = field.title;
-    const box = field.getBoundingClientRect();
-    resultDetails.style.left = `${Math.max(0, Math.min(box.left, innerWidth - 320)) + scrollX}px`;
-    resultDetails.style.top = `${box.bottom + scrollY + 2}px`;
+    if (field) resultDetails.textContent = field.title;
+    layOutNotes();
   }
+
+  // A field a calculation locked (every field is locked, an option is chosen) keeps its lock,
+  // and says at the field, when it is clicked, tapped or typed into, how to go on. It goes with
+  // the focus, a choice or a button.
+  const lockedHint = byId('locked-hint');
+  let lockedField = null;
+  const isLocked = (input) => input.readOnly && chosen >= 0 && fields.every((f) => f.readOnly);
+
+  function hideLockedHint() {
+    if (!lockedField) return;
+    lockedHint.hidden = true;
+    lockedHint.textContent = '';
+    describe(lockedField, 'locked-hint', false);
+    lockedField = null;
+    layOutNotes();
+  }
+
+  function showLockedHint(input) {
+    if (!isLocked(input)) return;
+    hideLockedHint();
+    lockedField = input;
+    lockedHint.textContent = lockedHint.dataset.text;
+    lockedHint.hidden = false;
+    describe(input, 'locked-hint', true);
+    layOutNotes();
+  }
+
+  // Keys that would change the text, a paste, a cut or a drop; Ctrl+C and moving are allowed.
+  function wouldEdit(event) {
+    if (event.ctrlKey || event.metaKey) return ['KeyV', 'KeyX', 'KeyZ', 'KeyY'].includes(event.code);
+    return !event.altKey && (event.key.length === 1 || event.key === 'Backspace' ||
+                             event.key === 'Delete');
+  }
+  fields.forEach((input) => {
+    input.addEventListener('click', () => showLockedHint(input));
+    input.addEventListener('keydown', (event) => {
+      if (wouldEdit(event) && !event.isComposing) showLockedHint(input);
+    });
+    ['paste', 'cut', 'drop'].forEach((type) => input.addEventListener(type, () => {
+      if (isLocked(input)) showLockedHint(input);
+    }));
+    input.addEventListener('blur', () => { if (lockedField === input) hideLockedHint(); });
+  });
+
+  // The notes at a field: what a calculation read, the length limit, the lock, a focused
+  // result's full value, each covering no result and no button. In one column they stand under
+  // their field's row, as wide as the row, in that order, and the row makes room for them. In
+  // the design's layout the reading notice covers the statement; a result's full value goes
+  // under its field; the two hints go under or over their field where they cover no control,
+  // else over the statement, just below the controls.
+  const wideLayout = matchMedia(teaching.dataset.wideMedia);
+  const boxOf = (element) => {
+    const r = element.getBoundingClientRect();
+    return { left: r.left + scrollX, top: r.top + scrollY, right: r.right + scrollX,
+             bottom: r.bottom + scrollY };
+  };
+  const overlaps = (p, q) => p.left < q.right && q.left < p.right && p.top < q.bottom &&
+    q.top < p.bottom;
+  const rowOf = (input) => [input, byId(`option-${fields.indexOf(input)}`)];
+  let roomy = [];  // the controls whose rows make room for notes
+
+  function placeNote(note, left, top, width) {
+    note.style.left = `${left}px`;
+    note.style.top = `${top}px`;
+    note.style.width = width === undefined ? '' : `${width}px`;
+    note.style.maxWidth = width === undefined ? '' : 'none';
+  }
+
+  function placeHintWide(note, input, taken) {
+    placeNote(note, 0, 0);
+    const width = note.offsetWidth;
+    const height = note.offsetHeight;
+    const field = boxOf(input);
+    const controls = [...fields, ...commands, ...radios.map((r) => r.closest('label'))]
+      .map(boxOf).concat(taken);
+    const places = [[field.left, field.bottom + 2], [field.right - width, field.bottom + 2],
+                    [field.left, field.top - 2 - height], [field.right - width, field.top - 2 - height]];
+    const free = places.find(([left, top]) => left >= scrollX && top >= 0 &&
+      left + width <= scrollX + document.documentElement.clientWidth &&
+      !controls.some((c) => overlaps({ left, top, right: left + width, bottom: top + height }, c)));
+    if (free) {
+      placeNote(note, free[0], free[1]);
+    } else {
+      const statement = boxOf(byId('info-0'));
+      const below = taken.filter((t) => t.right > statement.left && t.left < statement.right &&
+                                        t.bottom > statement.top);
+      placeNote(note, statement.left, Math.max(statement.top, ...below.map((t) => t.bottom + 2)),
+                statement.right - statement.left);
+    }
+    taken.push(boxOf(note));
+  }
+
+  function layOutNotes() {
+    roomy.forEach((control) => { control.style.marginBottom = ''; });
+    roomy = [];
+    const notes = [[noticeField, readingNotice], [lengthField, lengthHint],
+                   [lockedField, lockedHint], [detailsField, resultDetails]]
+      .filter(([input, note]) => input && !note.hidden);
+    if (!notes.length) return;
+    if (wideLayout.matches) {
+      const taken = [];
+      for (const [input, note] of notes) {
+        if (note === readingNotice) {
+          const statement = boxOf(byId('info-0'));
+          placeNote(note, statement.left, statement.top, statement.right - statement.left);
+        } else if (note === resultDetails) {
+          const box = boxOf(input);
+          const under = taken.filter((t) => overlaps(t, { ...box, top: box.bottom, bottom: box.bottom + 4 }));
+          placeNote(note, Math.max(0, Math.min(box.left - scrollX, innerWidth - 320)) + scrollX,
+                    Math.max(box.bottom, ...under.map((t) => t.bottom)) + 2);
+        } else {
+          placeHintWide(note, input, taken);
+        }
+      }
+      return;
+    }
+    for (const input of fields) {  // from the top, each row's room moving the rows below it
+      const own = notes.filter(([field]) => field === input).map(([, note]) => note);
+      if (!own.length) continue;
+      const [field, option] = rowOf(input).map(boxOf);
+      let top = field.bottom + 2;
+      for (const note of own) {
+        placeNote(note, option.left, top, field.right - option.left);
+        top += note.offsetHeight + 2;
+      }
+      roomy.push(...rowOf(input));
+      rowOf(input).forEach((control) => { control.style.marginBottom = `${top - field.bottom}px`; });
+    }
+  }
+  addEventListener('resize', layOutNotes);
   document.addEventListener('focusin', showResultDetails);
   document.addEventListener('focusout', () => setTimeout(showResultDetails));
 
@@ -281,6 +441,8 @@
 
   function chooseOption(k) {
     hideReadingNotice();
+    hideLockedHint();
+    chosen = k;
     if (module) {
       module._calculator_option_click(k);
       return;
@@ -292,6 +454,7 @@
 
   // An early Изчисли waits, visibly and audibly, with every control as it is, for the module.
   function pressCommand(k) {
+    hideLockedHint();
     if (module) {
       hideReadingNotice();  // a calculation tells anew how it read the field
       module._calculator_command_click(k);
@@ -307,12 +470,45 @@
     }
   }
 
-  // Reported only when an option becomes the chosen one, with the mouse or the arrows:
-  // choosing the chosen option again keeps what was typed.
+  // Choosing a measure with a click, a tap or Space puts the cursor in its field with the text
+  // it shows selected, so that what the pupil types replaces it instead of joining it; the text
+  // stays in view from its first character.
+  function focusField(k) {
+    const input = fields[k];
+    input.focus();
+    input.setSelectionRange(0, input.value.length, 'backward');
+    input.scrollLeft = 0;
+  }
+
+  // The arrow keys go through the options in their order, round again from either end, and
+  // choose as they go; the focus stays on the options.
+  const arrowSteps = { ArrowDown: 1, ArrowRight: 1, ArrowUp: -1, ArrowLeft: -1 };
+  function stepOption(event, k) {
+    const step = arrowSteps[event.key];
+    if (!step || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
+    event.preventDefault();
+    const next = (k + step + radios.length) % radios.length;
+    radios[next].checked = true;
+    radios[next].focus();
+    if (chosen !== next) chooseOption(next);
+  }
+
+  // The behaviour hears of an option only when it becomes the chosen one: choosing the chosen
+  // option again keeps what was typed. A click (a tap, Space) comes before the change.
   fields.forEach(refuseLongEdits);
-  radios.forEach((radio, k) => radio.addEventListener('change', () => {
-    if (radio.checked) chooseOption(k);
-  }));
+  radios.forEach((radio, k) => {
+    radio.addEventListener('click', () => {
+      if (!radio.checked) return;
+      if (chosen !== k) chooseOption(k);
+      focusField(k);
+      // The chosen measure again, after a calculation: its field stays locked, and says so.
+      showLockedHint(fields[k]);
+    });
+    radio.addEventListener('change', () => {
+      if (radio.checked && chosen !== k) chooseOption(k);
+    });
+    radio.addEventListener('keydown', (event) => stepOption(event, k));
+  });
   commands.forEach((button, k) => button.addEventListener('click', () => pressCommand(k)));
   // An option ticked before this script ran (a tap while the page was arriving, or the
   // browser restoring a form on going back) is chosen now.
@@ -335,8 +531,12 @@
                module) {
       // In the solution: the whole solution; anywhere else: every measure.
       event.preventDefault();
-      copyText(solution.contains(document.activeElement) ? solutionText
-        : module.UTF8ToString(module._calculator_measures_text()));
+      if (solution.contains(document.activeElement)) {
+        copyText(solutionText, copyNotice.dataset.solution);
+      } else {
+        copyText(module.UTF8ToString(module._calculator_measures_text()),
+                 copyNotice.dataset.measures);
+      }
     }
   });
 
@@ -382,14 +582,14 @@
   }
 
   function start(started, settings) {
-    const chosen = radios.findIndex((radio) => radio.checked);
+    const ticked = radios.findIndex((radio) => radio.checked);
     const typed = fields.map((input) => [input.value, input.selectionStart, input.selectionEnd]);
     settings.sizes.forEach((size) => started._calculator_add_group_size(size));
     started.ccall('calculator_start', null, ['string', 'string'],
                   [settings.decimal, settings.group]);
     module = started;
     early.events.forEach((k) => (k < radios.length ? chooseOption(k) : pressCommand(1)));
-    if (chosen >= 0) radios[chosen].checked = true;
+    if (ticked >= 0) radios[ticked].checked = true;
     fields.forEach((input, k) => {
       if (input.readOnly || input.value === typed[k][0]) return;
       input.value = typed[k][0];

@@ -58,7 +58,8 @@ int main(int argc, char** argv) {
     Fill(page, "STYLE", ReadFile(argv[2]) + web::WindowCss());
     Fill(page, "WINDOW", web::WindowMarkup(web::StartState()));
     Fill(page, "FIGURE", web::TeachingMarkup());
-    Fill(page, "LENGTH_HINT", web::LengthHintMarkup() + web::ReadingNoticeMarkup());
+    Fill(page, "LENGTH_HINT", web::LengthHintMarkup() + web::ReadingNoticeMarkup() +
+                                 web::LockedHintMarkup() + web::CopyNoticeMarkup());
     Fill(page, "FAILURE_TITLE", web::EscapeHtml(design::texts::kFailureTitle));
     Fill(page, "MODULE_LOADING", web::EscapeHtml(design::texts::kModuleLoading));
     Fill(page, "MODULE_LOAD_FAILURE", web::EscapeHtml(design::texts::kModuleLoadFailure));

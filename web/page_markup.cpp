@@ -244,6 +244,19 @@ std::string WindowCss() {
          ".client{display:block;position:relative;width:" + width +
          ";height:" + Number(client.height) + "px;padding:0;overflow:hidden}\n" +
          ".control{position:absolute;margin:0;min-height:0}\n" + layout + "}\n";
+  // Printed, the window has no buttons and no texts (page.css): it ends under its lowest
+  // remaining control, with as much room as it has on their left.
+  int printed_bottom = 0;
+  int printed_left = design::kClientArea.width;
+  for (const Control& control : design::kControls) {
+    if (control.kind == ControlKind::kInfoField || control.kind == ControlKind::kCommandButton) {
+      continue;
+    }
+    printed_bottom = std::max(printed_bottom, control.rect.top + control.rect.height);
+    printed_left = std::min(printed_left, control.rect.left);
+  }
+  css += "@media print{@media " + DesignLayoutMedia() + "{.client{height:" +
+         Number(design::TwipsToPixels(printed_bottom + printed_left, 96)) + "px}}}\n";
   // Room around the window once the page is wide enough for it.
   css += "@media (min-width:" + Number(client.width + 32) + "px){.page{padding:16px}}\n";
   css += "@media (pointer:coarse) and (min-width:" + Number(TouchLayoutMinWidth()) +
@@ -255,6 +268,21 @@ std::string LengthHintMarkup() {
   return "<p id=\"length-hint\" class=\"length-hint\" role=\"status\" hidden>" +
          EscapeHtml(texts::kLengthLimitHintBefore) + "<span id=\"length-limit\"></span>" +
          EscapeHtml(texts::kLengthLimitHintAfter) + "</p>\n";
+}
+
+// Shown and placed by the page at a field a calculation locked, when it is clicked or typed
+// into; its text is put in when it shows, so that screen readers hear it each time.
+std::string LockedHintMarkup() {
+  return "<p id=\"locked-hint\" class=\"length-hint locked-hint\" role=\"status\"" +
+         Attribute("data-text", design::LockedFieldHint()) + " hidden></p>\n";
+}
+
+// Says for a moment, at the foot of the screen, that a copy reached the clipboard.
+std::string CopyNoticeMarkup() {
+  return "<p id=\"copy-notice\" class=\"copy-notice\" role=\"status\"" +
+         Attribute("data-solution", texts::kSolutionCopied) +
+         Attribute("data-measures", texts::kMeasuresCopied) +
+         Attribute("data-link", texts::kLinkCopied) + "></p>\n";
 }
 
 // Filled and placed by the page when a calculation read a field otherwise than as a whole.

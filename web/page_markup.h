@@ -26,6 +26,10 @@ std::string DesignLayoutMedia();
 // Shown at a quantity field that refused an edit; page.js puts the field's limit in it.
 std::string LengthHintMarkup();
 std::string ReadingNoticeMarkup();
+// Shown at a locked field that is clicked or typed into: how to go on.
+std::string LockedHintMarkup();
+// Says that a copy reached the clipboard; page.js puts in the text of what was copied.
+std::string CopyNoticeMarkup();
 // The web app manifest: the program's Bulgarian name, its icons and the window's colour.
 std::string Manifest();
 // The figure before any calculation, as an <svg> element; the module redraws its content.

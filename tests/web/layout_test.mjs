@@ -67,3 +67,62 @@ for (const { width, height, touch = false } of screens) {
     });
   });
 }
+
+// The statement has the focus, as designed, but on a phone it lies below the controls and the
+// figure: the page still opens at its top, where the controls are.
+test.describe('360 x 640, touch, opening', () => {
+  test.use({ viewport: { width: 360, height: 640 }, hasTouch: true, isMobile: true });
+  test('the page opens at its controls, the statement focused', async ({ page, calculator }) => {
+    await expect(page.locator('#info-0')).toBeFocused();
+    await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => setTimeout(done))));
+    expect(await page.evaluate(() => scrollY)).toBe(0);
+    const statementTop = await page.locator('#info-0').evaluate((e) => e.getBoundingClientRect().top);
+    expect(statementTop).toBeGreaterThan(640);  // the test means something: it is out of view
+  });
+});
+
+// Notices where the pupil looks: on a phone the reading notice stands at the field just typed
+// in, on the screen; the length limit's hint covers no field and no button.
+const boxesOf = (page, selector) => page.evaluate((s) => [...document.querySelectorAll(s)]
+  .map((e) => ({ id: e.id, ...e.getBoundingClientRect().toJSON() })), selector);
+const covered = (box, controls) => controls.filter((c) => overlap(box, c)).map((c) => c.id);
+
+for (const { width, height } of [{ width: 360, height: 640 }, { width: 640, height: 360 }]) {
+  test.describe(`${width} x ${height}, touch, notices`, () => {
+    test.use({ viewport: { width, height }, hasTouch: true, isMobile: true, locale: 'en-US' });
+    test(`the reading notice shows at its field, on the screen, at ${width} x ${height}`, async ({ page, calculator }) => {
+      for (const k of [7, 0]) {
+        await enter(page, k, '2,5');  // a decimal comma under decimal-point settings
+        await calculate(page);
+        const notice = page.locator('#reading-notice');
+        await expect(notice).toBeVisible();
+        await expect(notice).toContainText('прочетено като 2.0000: „,5“ не е част от числото.');
+        const [box] = await boxesOf(page, '#reading-notice');
+        expect(box.top).toBeGreaterThanOrEqual(0);
+        expect(box.bottom).toBeLessThanOrEqual(height);
+        expect(box.left).toBeGreaterThanOrEqual(0);
+        expect(box.right).toBeLessThanOrEqual(width);
+        expect(covered(box, await boxesOf(page, '.field, .command, .option'))).toEqual([]);
+        // Right under its own field's row.
+        const [own] = await boxesOf(page, `#field-${k}`);
+        expect(box.top - own.bottom).toBeGreaterThanOrEqual(0);
+        expect(box.top - own.bottom).toBeLessThan(8);
+        await page.locator('#command-1').click();
+        await expect(notice).toBeHidden();
+      }
+    });
+  });
+}
+
+test.describe('1366 x 768, the length hint', () => {
+  test.use({ viewport: { width: 1366, height: 768 } });
+  test('the four-character hint covers no field and no button, at every field', async ({ page, calculator }) => {
+    for (let k = 0; k < 8; k++) {
+      await enter(page, k, '12345');
+      await expect(page.locator('#length-hint')).toBeVisible();
+      const [box] = await boxesOf(page, '#length-hint');
+      expect(covered(box, await boxesOf(page, '.field, .command')), `at field-${k}`).toEqual([]);
+      expect(box.right).toBeLessThanOrEqual(1366);
+    }
+  });
+});

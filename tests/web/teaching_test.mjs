@@ -123,3 +123,60 @@ test('every option\'s name for screen readers starts with its caption', async ({
   }
   await expect(page.getByRole('radio', { name: 'R описана' })).toHaveCount(1);
 });
+
+// What a teacher hands out: every result beside its measure, the figure and the solution; no
+// button, and no text that its box would cut in the middle of a line.
+for (const { name, use } of [
+  { name: 'a PC', use: { viewport: { width: 1280, height: 800 } } },
+  { name: 'a phone', use: { viewport: { width: 360, height: 640 }, hasTouch: true, isMobile: true } },
+]) {
+  test.describe(`printed from ${name}`, () => {
+    test.use(use);
+    test(`printed from ${name}: the results, the figure and the solution, no button`, async ({ page, calculator }) => {
+      await enter(page, 2, '12');
+      await calculate(page);
+      const shown = await fieldTexts(page);
+      await page.emulateMedia({ media: 'print' });
+      for (const id of ['command-0', 'command-1', 'copy-solution', 'info-0', 'info-1']) {
+        await expect(page.locator(`#${id}`), id).toBeHidden();
+      }
+      for (let k = 0; k < 8; k++) {
+        await expect(field(page, k)).toBeVisible();
+        await expect(field(page, k)).toHaveValue(shown[k]);
+      }
+      await expect(page.locator('#figure')).toBeVisible();
+      await expect(page.locator('#solution-lines p')).toHaveCount(6);
+      // The window ends under its lowest field, which it does not cut; in the design's
+      // layout, without the empty room where the texts were.
+      const [client, lowest, teachingInside] = await page.evaluate(() => {
+        const client = document.querySelector('.client').getBoundingClientRect();
+        const bottoms = [...document.querySelectorAll('.field, .option')]
+          .map((e) => e.getBoundingClientRect().bottom);
+        return [client.bottom, Math.max(...bottoms), !!document.querySelector('.client #teaching')];
+      });
+      expect(client).toBeGreaterThanOrEqual(lowest);
+      if (!teachingInside) expect(client - lowest).toBeLessThan(60);
+      const pdf = await page.pdf({ format: 'A4', preferCSSPageSize: true });
+      expect(pdf.toString('latin1').match(/\/Type\s*\/Page\b/g) ?? []).toHaveLength(1);
+    });
+  });
+}
+
+test('copying says that it copied, to the eye and to screen readers', async ({ page, context, calculator }) => {
+  await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+  const notice = page.locator('#copy-notice');
+  await expect(notice).toHaveAttribute('role', 'status');
+  await expect(notice).toHaveText('');
+  await enter(page, 2, '12');
+  await calculate(page);
+  await page.locator('#copy-solution').click();
+  await expect(notice).toHaveText('Решението е копирано.');
+  await expect(notice).toBeVisible();
+  await expect(notice).toHaveText('', { timeout: 5000 });  // for a moment only
+  await radio(page, 2).focus();
+  await page.keyboard.press('Control+C');
+  await expect(notice).toHaveText('Осемте величини са копирани.');
+  expect(await page.evaluate(() => navigator.clipboard.readText())).toMatch(/^страна: 5,2643\n/);
+  // Taps and clicks go through it to what it stands over.
+  expect(await notice.evaluate((e) => getComputedStyle(e).pointerEvents)).toBe('none');
+});
