@@ -25,8 +25,10 @@ case $arch in
   x86) program_files='Program Files (x86)' program_files_id=ProgramFilesFolder template='Intel;1033' ;;
 esac
 
-# The tables, as msiinfo exports them (tab-separated rows after three header lines).
-table() { msiinfo export "$msi" "$1" | tail -n +4 | tr -d '\r'; }
+source "$here/../qt/xvfb.sh"
+# The tables, as msiinfo exports them (tab-separated rows after three header lines); it writes
+# a table's binary streams into a folder of the current one, here the scratch folder.
+table() { (cd "$workdir" && msiinfo export "$msi" "$1") | tail -n +4 | tr -d '\r'; }
 expect_row() {  # TABLE ROW: the table has exactly this row
   grep -qxF "$2" <(table "$1") || fail "$1 lacks the row '$2'"
 }
@@ -44,7 +46,6 @@ grep -qF "$upgrade_code" <(table Upgrade) || fail "no upgrade of earlier version
 [[ -z "$(table Registry)" ]] || fail "the package writes registry values"
 msiinfo suminfo "$msi" | grep -qxF "Template: $template" || fail "not a package for $arch"
 
-source "$here/../qt/xvfb.sh"
 source "$here/wine_server.sh"
 export TRIANGLE_WINEPREFIX
 trap 'stop_wine_server; cleanup_xvfb_session' EXIT
