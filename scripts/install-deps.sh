@@ -5,11 +5,13 @@
 # run as root.
 set -euo pipefail
 
-# qt6-translations-l10n: Qt's own texts (buttons, context menus) in Bulgarian.
+# qt6-translations-l10n: Qt's own texts (buttons, context menus) in Bulgarian. GoogleTest and
+# Google Benchmark: the release preset configures the tests and benchmarks (without building
+# them for scripts/run.sh), and configuring needs their libraries.
 packages=(g++ cmake ninja-build libfast-float-dev libfmt-dev qt6-base-dev fonts-liberation2
-          qt6-translations-l10n)
+          qt6-translations-l10n libgtest-dev libgmock-dev libbenchmark-dev)
 if [[ "${1:-}" == "test" ]]; then
-  packages+=(libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev xvfb xdotool x11-utils x11-apps
+  packages+=(libgmp-dev xvfb xdotool x11-utils x11-apps
              clang libclang-rt-14-dev valgrind gcovr strace python3-xlib
              dbus at-spi2-core python3-pyatspi desktop-file-utils appstream lintian
              dbus-x11)  # dbus-x11: the no-I/O test checks that no session bus is started

@@ -3,8 +3,9 @@
 # or warning), validates its desktop entry and AppStream data, checks that its dependencies
 # exist in the archive, installs it into a scratch root with dpkg, starts the installed
 # program on Xvfb until its window is mapped, and checks that the window's class is the one
-# the desktop entry names. Needs lintian, desktop-file-utils, appstream, xvfb, xdotool and
-# x11-utils. Usage: package_check.sh BUILD_DIR
+# the desktop entry names and that its manual page tells of F1 and the solution window. Needs
+# lintian, desktop-file-utils, appstream, xvfb, xdotool and x11-utils.
+# Usage: package_check.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
 source "$(dirname "$0")/xvfb.sh"
@@ -28,6 +29,11 @@ for file in usr/bin/equilateral-triangle "usr/share/applications/$app.desktop" \
             "usr/share/icons/hicolor/32x32/apps/$app.xpm" \
             "usr/share/icons/hicolor/scalable/apps/$app.svg"; do
   [[ -e "$root/$file" ]] || { echo "FAIL: the package does not install /$file"; status=1; }
+done
+# The manual page tells of the keys and of the solution window that F1 opens.
+man_page=$(zcat "$root/usr/share/man/man1/equilateral-triangle.1.gz")
+for words in '^\.SH KEYS$' '^\.B F1$' '^\.SH THE SOLUTION WINDOW$' 'opens the solution window'; do
+  grep -q "$words" <<<"$man_page" || { echo "FAIL: the manual page lacks '$words'"; status=1; }
 done
 desktop-file-validate "$root/usr/share/applications/$app.desktop" || status=1
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml" >/dev/null || {

@@ -31,12 +31,13 @@ sed -e "s/@VERSION@/$version/g" -e "s/@BITS@/$bits/g" -e "s/@PROGRAM_FILES@/$pro
   grep -v 'unimplemented' >&2 || true)
 [[ -s "$work/product.msi" ]] || { echo "build_msi.sh: wixl made no package" >&2; exit 1; }
 
-# The names in Windows' Cyrillic code page; the shortcut's name in its short|long form.
+# The names in Windows' Cyrillic code page; the shortcut's name in its short|long form, and the
+# install folder's (its long name is ASCII: see the description).
 printf '\r\n\r\n1251\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
 msibuild "$work/product.msi" -i "$work/_ForceCodepage.idt"
 product='Равностранен триъгълник'
 msibuild "$work/product.msi" -q "UPDATE \`Property\` SET \`Value\` = '$product' WHERE \`Property\` = 'ProductName'"
-msibuild "$work/product.msi" -q "UPDATE \`Directory\` SET \`DefaultDir\` = 'RAVNOS~1|$product' WHERE \`Directory\` = 'INSTALLDIR'"
+msibuild "$work/product.msi" -q "UPDATE \`Directory\` SET \`DefaultDir\` = 'RAVNOS~1|Ravnostranen triagalnik' WHERE \`Directory\` = 'INSTALLDIR'"
 msibuild "$work/product.msi" -q "UPDATE \`Shortcut\` SET \`Name\` = 'RAVNOS~1|$product', \`Description\` = 'Геометрия - равностранен триъгълник' WHERE \`Shortcut\` = 'StartMenuShortcut'"
 msibuild "$work/product.msi" -q "UPDATE \`LaunchCondition\` SET \`Description\` = 'По-нова версия на [ProductName] вече е инсталирана.' WHERE \`Description\` = 'DOWNGRADE_MESSAGE'"
 mv "$work/product.msi" "$out"
