@@ -1,6 +1,7 @@
 #include "design/derived_texts.h"
 
 #include "design/exact_text.h"
+#include "design/full_value.h"
 #include "design/texts.h"
 #include "triangle/exact_measures.h"
 #include "triangle/format_result.h"
@@ -55,7 +56,7 @@ std::string ResultExplanation(triangle::QuantityIndex field, triangle::QuantityI
   const bool rounded = exact && !IsExactly(*exact, value);
   std::string text(ExplainedFormula(field, given));
   if (rounded) text.append(" = ").append(ExactText(*exact, format));
-  return text + (rounded ? "\n≈ " : "\n= ") + triangle::FormatFullPrecision(value, format);
+  return text + (rounded ? "\n≈ " : "\n= ") + FullValueText(value, format);
 }
 
 std::string SpokenExplanation(triangle::QuantityIndex field, triangle::QuantityIndex given,

@@ -13,7 +13,6 @@
 #include "win32/clipboard.h"
 #include "win32/command_button.h"
 #include "win32/dpi.h"
-#include "win32/full_value.h"
 #include "win32/program_icon.h"
 #include "win32/wide_text.h"
 
@@ -420,8 +419,7 @@ void CalculatorWindow::SetExplanations() {
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
     explanations_.at(k) =
         calculation && k != calculation->given
-            ? WithWindowsLineBreaks(Widen(design::WithSolutionWindowLine(WithFullValueGrouped(
-                  explanations.at(k), calculation->values.at(k), controller_.Format()))))
+            ? WithWindowsLineBreaks(Widen(design::WithSolutionWindowLine(explanations.at(k))))
             : std::wstring();
     UpdateFieldTip(k);
   }

@@ -1,10 +1,10 @@
-#include "win32/full_value.h"
+#include "design/full_value.h"
 
 #include <cmath>
 
 #include "triangle/format_result.h"
 
-namespace win32_ui {
+namespace design {
 
 std::string FullValueText(double value, const triangle::NumberFormat& format) {
   const double magnitude = std::fabs(value);
@@ -24,15 +24,4 @@ std::string FullValueText(double value, const triangle::NumberFormat& format) {
                                                                         : "-" + text;
 }
 
-std::string WithFullValueGrouped(std::string explanation, double value,
-                                 const triangle::NumberFormat& format) {
-  const std::string plain = triangle::FormatFullPrecision(value, format);
-  if (explanation.size() >= plain.size() &&
-      explanation.compare(explanation.size() - plain.size(), plain.size(), plain) == 0) {
-    explanation.resize(explanation.size() - plain.size());
-    explanation += FullValueText(value, format);
-  }
-  return explanation;
-}
-
-}  // namespace win32_ui
+}  // namespace design

@@ -4,16 +4,11 @@
 
 #include "triangle/number_format.h"
 
-namespace win32_ui {
+namespace design {
 
 // A result's full value, every digit of its shortest exact text, written as the fields write
 // numbers in `format`: integer digits grouped, the leading zero and negative style followed.
 // A value the shortest text writes with an exponent keeps that form.
 std::string FullValueText(double value, const triangle::NumberFormat& format);
 
-// A result's explanation (design::ResultExplanation), which ends in the full value, with that
-// value as FullValueText writes it.
-std::string WithFullValueGrouped(std::string explanation, double value,
-                                 const triangle::NumberFormat& format);
-
-}  // namespace win32_ui
+}  // namespace design

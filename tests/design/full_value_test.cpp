@@ -1,10 +1,14 @@
-#include "win32/full_value.h"
+#include "design/full_value.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace win32_ui {
+#include "design/derived_texts.h"
+#include "triangle/exact_value.h"
+#include "triangle/quantity_index.h"
+
+namespace design {
 namespace {
 
 using triangle::NegativeStyle;
@@ -42,11 +46,18 @@ TEST(FullValueText, GroupsEveryDigitAsTheFieldsWriteNumbers) {
   }
 }
 
-TEST(WithFullValueGrouped, RewritesTheExplanationsLastValueOnly) {
-  EXPECT_EQ(WithFullValueGrouped("S = a·√3·a/4\n= 1732050.8075688772", 1732050.8075688772, kUs),
-            "S = a·√3·a/4\n= 1,732,050.8075688772");
-  EXPECT_EQ(WithFullValueGrouped("P = 3·a\n= 9999", 9999, kBulgarian), "P = 3·a\n= 9\u00A0999");
+// The explanation a tooltip shows ends in the full value as the fields write numbers, in every
+// edition: grouped, after "=" where the double is the exact value and "≈" where it is not.
+TEST(ResultExplanation, EndsInTheFullValueGroupedAsTheFieldsWriteNumbers) {
+  const auto exact_p = triangle::MakeRational(39999, 4);  // P = 3·3333,25 = 9999,75
+  ASSERT_TRUE(exact_p.has_value());
+  EXPECT_EQ(ResultExplanation(triangle::kPerimeter, triangle::kSide, 9999.75, kBulgarian,
+                              triangle::Exact(*exact_p)),
+            "P = 3·a\n= 9\u00A0999,75");
+  const std::string area =
+      ResultExplanation(triangle::kArea, triangle::kSide, 1732050.8075688772, kUs);
+  EXPECT_TRUE(area.ends_with("\n= 1,732,050.8075688772")) << area;
 }
 
 }  // namespace
-}  // namespace win32_ui
+}  // namespace design
