@@ -40,6 +40,10 @@ inline constexpr std::array<std::string_view, triangle::kQuantityCount> kSideFro
     "a = a",      "a = P/3",    "a = √(4·S/√3)", "a = 2·m/√3",
     "a = 2·h/√3", "a = 2·l/√3", "a = R·√3",      "a = r·2·√3"};
 inline constexpr std::string_view kOptionTooltipPrefix = "Страната от тази величина: ";
+// The side's own option: the side is given itself, and nothing converts it ("a = a" says
+// nothing).
+inline constexpr std::string_view kSideOptionTooltip =
+    "Дадена е самата страна a: от нея следват другите величини.";
 
 // The solution of a calculation, step by step: its heading, what was given, and the sign
 // between a measure's formula and the side's formula that follows from it.
@@ -94,6 +98,8 @@ inline constexpr std::string_view kLengthLimitHintAfter = " знака: въве
 // Shown at a field that a calculation locked, when the pupil clicks or types into it.
 inline constexpr std::string_view kLockedFieldHint =
     "Полето е заключено. За нова стойност изберете величината отново или натиснете „Изтрий“.";
+// What screen readers call that hint.
+inline constexpr std::string_view kLockedFieldHintName = "Заключено поле";
 
 // Shown at the chosen field when a calculation read a number that is not its whole text:
 // `Полето „периметър“ е прочетено като 7.0000: „,5“ не е част от числото.` and the sentence
