@@ -9,6 +9,7 @@
 #include <QTranslator>
 
 #include "qt/equilateral-triangle.xpm"
+#include "qt/window_accessibility.h"
 
 namespace qt_ui {
 
@@ -24,6 +25,7 @@ void ConfigureApplication() {
   // Built from the XPM's own C array: loading it from a file or resource would load every
   // image-format plugin at start.
   QApplication::setWindowIcon(QPixmap(equilateral_triangle_xpm));
+  InstallWindowAccessibility();
 }
 
 QTranslator* InstallQtTranslations(const QLocale& locale) {
