@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "controller/option_order.h"
 #include "design/derived_texts.h"
 #include "design/pixels.h"
 #include "design/texts.h"
@@ -565,9 +566,14 @@ void CalculatorWindow::OnCommand(HWND control, WORD notification) {
     }
     const auto index = static_cast<triangle::QuantityIndex>(layout.index);
     OnOptionChosen(index);
-    // Chosen by the mouse or Space: ready for typing. The arrow keys keep the focus on the
-    // options so that they can go on moving through them.
-    if (!moving_between_options_) SetFocus(fields_[static_cast<std::size_t>(index)].Handle());
+    // Chosen by the mouse or Space: ready for typing, the field's text selected so that what
+    // is typed replaces it. The arrow keys keep the focus on the options so that they can go
+    // on moving through them.
+    if (!moving_between_options_) {
+      QuantityField& field = fields_[static_cast<std::size_t>(index)];
+      SetFocus(field.Handle());
+      field.SelectWholeText();
+    }
   } else if (layout.kind == design::ControlKind::kCommandButton) {
     OnCommandClicked(layout.index);
   }
@@ -684,11 +690,11 @@ bool CalculatorWindow::IsTabStop(std::size_t row) const {
   }
 }
 
-// The arrow keys move to the previous or next option, round the column ends, and choose it.
+// The arrow keys move to the previous or next option in the measures' order, round at the
+// ends, and choose it.
 void CalculatorWindow::MoveAmongOptions(HWND focus, int step) {
-  const auto current = static_cast<int>(design::kControls[RowOf(focus)].index);
-  const int next = (current + step + triangle::kQuantityCount) % triangle::kQuantityCount;
-  const HWND option = options_[static_cast<std::size_t>(next)];
+  const auto current = static_cast<triangle::QuantityIndex>(design::kControls[RowOf(focus)].index);
+  const HWND option = options_.at(controller::NextOption(current, step));
   SetFocus(option);
   moving_between_options_ = true;
   SendMessageW(option, BM_CLICK, 0, 0);

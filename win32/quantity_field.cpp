@@ -85,6 +85,12 @@ void QuantityField::SetEditable(bool editable) {
   UpdateTabStop();
 }
 
+// The caret goes where the selection's second end is.
+void QuantityField::SelectWholeText() {
+  SendMessageW(edit_, EM_SETSEL, static_cast<WPARAM>(GetWindowTextLengthW(edit_)), 0);
+  SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
+}
+
 bool QuantityField::IsEditable() const {
   return (GetWindowLongW(edit_, GWL_STYLE) & ES_READONLY) == 0;
 }

@@ -32,6 +32,9 @@ class QuantityField {
   // Replaces the text, raising no handler, and shows it from its first character.
   void SetText(std::wstring_view text);
   void SetEditable(bool editable);
+  // Selects the whole text with the caret at its start, so that typing replaces it and a long
+  // number still shows from its first digit.
+  void SelectWholeText();
   bool IsEditable() const;
   // How many characters an edit may leave in the field; kNoLimit: any number.
   void SetLengthLimit(int limit);

@@ -1076,5 +1076,82 @@ TEST_F(CalculatorWindowTest, RepeatedUseLeaksNoWindowsObjects) {
   EXPECT_EQ(GetGuiResources(process, GR_USEROBJECTS), user);
 }
 
+const std::wstring kAreaTwelve[] = {L"5.2643", L"15.7929", L"12",     L"4.5590",
+                                    L"4.5590", L"4.5590",  L"3.0393", L"1.5197"};
+
+// Where the selection starts and ends, and where the caret is.
+struct Selection {
+  DWORD start;
+  DWORD end;
+  DWORD caret;
+};
+Selection SelectionOf(HWND field) {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  POINT caret{};
+  GetCaretPos(&caret);
+  const LRESULT at = SendMessageW(field, EM_CHARFROMPOS, 0, MAKELPARAM(caret.x, caret.y + 2));
+  return {start, end, LOWORD(at)};
+}
+
+// After a calculation, each other measure's field shows its result when chosen, wholly
+// selected: a digit typed then is the new value, not a digit added to the old one.
+TEST_F(CalculatorWindowTest, ChoosingAMeasureSelectsItsTextSoThatTypingReplacesIt) {
+  const struct {
+    const char* way;
+    void (*choose)(HWND option);
+  } ways[] = {{"a click", [](HWND option) { Click(option); }},
+              {"Space", [](HWND option) {
+                 SetFocus(option);
+                 SendMessageW(option, WM_KEYDOWN, VK_SPACE, 0);
+                 SendMessageW(option, WM_KEYUP, VK_SPACE, 0);
+               }}};
+  for (const auto& way : ways) {
+    for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+      if (k == triangle::kArea) continue;
+      SCOPED_TRACE(testing::Message() << way.way << " on " << k);
+      Click(window_->CommandButton(1));
+      Enter(triangle::kArea, L"12");
+      Click(window_->CommandButton(0));
+      ASSERT_EQ(Field(k), kAreaTwelve[k]);
+      way.choose(window_->Option(k));
+      const HWND field = window_->Field(k);
+      ASSERT_EQ(GetFocus(), field);
+      EXPECT_EQ(Field(k), kAreaTwelve[k]) << "the text stays shown";
+      const Selection selection = SelectionOf(field);
+      EXPECT_EQ(selection.start, 0u);
+      EXPECT_EQ(selection.end, kAreaTwelve[k].size());
+      EXPECT_EQ(selection.caret, 0u) << "shown from its first digit";
+      Type(field, L"6");
+      EXPECT_EQ(Field(k), L"6");
+    }
+  }
+}
+
+// Down and Right go to the next option in the measures' order, Up and Left to the previous
+// one, round at both ends, whichever column the option stands in, and choose it.
+TEST_F(CalculatorWindowTest, ArrowKeysGoRoundTheOptionsInTheirOrder) {
+  const struct {
+    WPARAM key;
+    int step;
+  } keys[] = {{VK_DOWN, 1}, {VK_RIGHT, 1}, {VK_UP, 7}, {VK_LEFT, 7}};
+  for (const auto& key : keys) {
+    for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+      const auto next = static_cast<triangle::QuantityIndex>((k + key.step) % 8);
+      SCOPED_TRACE(testing::Message() << "key " << key.key << " from " << k);
+      Click(window_->Option(k));
+      SetFocus(window_->Option(k));
+      MSG message = KeyDown(window_->Option(k), key.key);
+      EXPECT_TRUE(window_->HandleKeyboardMessage(message));
+      EXPECT_EQ(GetFocus(), window_->Option(next));
+      EXPECT_EQ(window_->SelectedOption(), next);
+      EXPECT_TRUE(IsChecked(window_->Option(next)));
+      EXPECT_FALSE(IsChecked(window_->Option(k)));
+      EXPECT_FALSE(IsReadOnly(window_->Field(next)));
+    }
+  }
+}
+
 }  // namespace
 }  // namespace win32_ui
