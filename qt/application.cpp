@@ -9,6 +9,7 @@
 #include <QTranslator>
 
 #include "qt/equilateral-triangle.xpm"
+#include "qt/field_accessibility.h"
 #include "qt/window_accessibility.h"
 
 namespace qt_ui {
@@ -26,6 +27,7 @@ void ConfigureApplication() {
   // image-format plugin at start.
   QApplication::setWindowIcon(QPixmap(equilateral_triangle_xpm));
   InstallWindowAccessibility();
+  InstallFieldAccessibility();
 }
 
 QTranslator* InstallQtTranslations(const QLocale& locale) {

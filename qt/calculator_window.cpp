@@ -192,6 +192,13 @@ void CalculatorWindow::OnOptionChosen(int index) {
 // moving through them.
 void CalculatorWindow::OnOptionClicked(int index) {
   if (moving_between_options_) return;
+  if (index == controller_.SelectedOption() && fields_.at(index)->isReadOnly()) {
+    // The chosen option once more, after a calculation: its value may be typed anew.
+    ClearResultTooltips();
+    HideNotices();
+    controller_.OnChosenOptionChosenAgain();
+    UpdateSolutionWindow();
+  }
   QuantityField* field = fields_.at(index);
   field->setFocus(Qt::OtherFocusReason);
   field->SelectWholeText();

@@ -113,6 +113,15 @@ QuantityField::Span QuantityField::TextSpan() const {
           contents.right() - kTextMargin};
 }
 
+QRect QuantityField::CharacterRect(int offset) const {
+  const Span span = TextSpan();
+  const QFontMetrics metrics = fontMetrics();
+  const QString shown = displayText();
+  return {span.text_left + metrics.horizontalAdvance(shown.left(offset)),
+          (height() - metrics.height()) / 2, metrics.horizontalAdvance(shown.mid(offset, 1)),
+          metrics.height()};
+}
+
 bool QuantityField::CutAtLeft() const {
   const Span span = TextSpan();
   return span.text_left < span.visible_left - kTolerance;

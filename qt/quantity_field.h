@@ -29,6 +29,8 @@ class QuantityField final : public QLineEdit {
   void SetLengthLimit(int limit);
   int LengthLimit() const { return limit_; }
 
+  // Where the character at `offset` is drawn, in the field's pixels.
+  QRect CharacterRect(int offset) const;
   // Whether part of the text lies beyond the field's left or right edge.
   bool CutAtLeft() const;
   bool CutAtRight() const;
