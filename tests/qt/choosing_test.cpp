@@ -96,5 +96,68 @@ TEST_F(ChoosingTest, ArrowKeysGoRoundTheOptionsInTheirOrder) {
   }
 }
 
+// After a calculation the given measure chosen again takes a new value: its field, text kept
+// and selected, replaces it with what is typed; the results stay locked.
+TEST_F(ChoosingTest, TheGivenMeasureChosenAgainTakesANewValue) {
+  AreaTwelve();
+  QuantityField* field = window_.Field(triangle::kArea);
+  ASSERT_TRUE(field->isReadOnly());
+  Choose(triangle::kArea);
+  EXPECT_FALSE(field->isReadOnly());
+  EXPECT_EQ(window_.focusWidget(), field);
+  EXPECT_EQ(field->selectedText(), QStringLiteral("12"));
+  EXPECT_TRUE(window_.Field(triangle::kSide)->isReadOnly());
+  QTest::keyClick(field, Qt::Key_3);
+  Press(0);
+  EXPECT_EQ(window_.Field(triangle::kSide)->text(), QStringLiteral("2.6321"));
+}
+
+// A locked field clicked or typed into says how to go on, over the top of the statement,
+// covering no field, option or button; it stays locked. Choosing a measure takes the hint
+// away, and the field's description for screen readers with it.
+TEST_F(ChoosingTest, ALockedFieldClickedOrTypedIntoSaysHowToGoOn) {
+  const QString hint = QStringLiteral(
+      "Полето е заключено. За нова стойност изберете величината отново или натиснете „Изтрий“.");
+  const struct {
+    const char* way;
+    std::function<void(QuantityField*)> act;
+  } ways[] = {{"a click", [](QuantityField* f) { QTest::mouseClick(f, Qt::LeftButton); }},
+              {"a digit", [](QuantityField* f) { QTest::keyClick(f, Qt::Key_7); }},
+              {"Backspace", [](QuantityField* f) { QTest::keyClick(f, Qt::Key_Backspace); }}};
+  for (const auto& way : ways) {
+    for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+      SCOPED_TRACE(testing::Message() << way.way << " on " << k);
+      AreaTwelve();
+      FieldNotice* notice = window_.LockedFieldHintLabel();
+      ASSERT_TRUE(notice->isHidden());
+      QuantityField* field = window_.Field(k);
+      field->setFocus();
+      way.act(field);
+      ASSERT_TRUE(notice->isVisible());
+      EXPECT_EQ(notice->text(), hint);
+      EXPECT_EQ(field->accessibleDescription(), hint);
+      EXPECT_EQ(field->text(), kAreaTwelve[k]) << "still locked";
+      const QRect shown = notice->geometry();
+      EXPECT_EQ(shown.topLeft(), QPoint(24, 232));
+      EXPECT_EQ(shown.width(), 449);
+      EXPECT_GT(shown.height(), 20) << "room for its lines";
+      EXPECT_LE(shown.bottom(), 232 + 121);
+      for (QuantityIndex m = 0; m < triangle::kQuantityCount; ++m) {
+        EXPECT_FALSE(shown.intersects(window_.Field(m)->geometry())) << m;
+        EXPECT_FALSE(shown.intersects(window_.Option(m)->geometry())) << m;
+      }
+      for (int b = 0; b < 2; ++b) {
+        EXPECT_FALSE(shown.intersects(window_.CommandButton(b)->geometry())) << b;
+      }
+      Choose(static_cast<QuantityIndex>((k + 1) % triangle::kQuantityCount));
+      EXPECT_TRUE(notice->isHidden());
+      EXPECT_TRUE(field->accessibleDescription().isEmpty());
+    }
+  }
+  // An editable field takes the typing and says nothing.
+  Type(triangle::kSide, QStringLiteral("5"));
+  EXPECT_TRUE(window_.LockedFieldHintLabel()->isHidden());
+}
+
 }  // namespace
 }  // namespace qt_ui

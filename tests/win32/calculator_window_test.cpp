@@ -1153,5 +1153,116 @@ TEST_F(CalculatorWindowTest, ArrowKeysGoRoundTheOptionsInTheirOrder) {
   }
 }
 
+RECT ClientRectOf(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+bool Intersect(const RECT& a, const RECT& b) {
+  RECT both{};
+  return IntersectRect(&both, &a, &b) != FALSE;
+}
+
+// A locked field clicked or typed into says how to go on, over the top of the statement,
+// covering no field and no button; it stays locked. Choosing a measure takes the hint away.
+TEST_F(CalculatorWindowTest, ALockedFieldClickedOrTypedIntoSaysHowToGoOn) {
+  const std::wstring hint =
+      L"Полето е заключено. За нова стойност изберете величината отново или натиснете „Изтрий“.";
+  const struct {
+    const char* way;
+    void (*act)(HWND field);
+  } ways[] = {{"a click",
+               [](HWND field) {
+                 SendMessageW(field, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+                 SendMessageW(field, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+               }},
+              {"a digit",
+               [](HWND field) {
+                 SetFocus(field);
+                 Type(field, L"7");
+               }},
+              {"Backspace", [](HWND field) {
+                 SetFocus(field);
+                 SendMessageW(field, WM_KEYDOWN, VK_END, 0);
+                 SendMessageW(field, WM_CHAR, 0x08, 0);
+               }}};
+  for (const auto& way : ways) {
+    for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+      SCOPED_TRACE(testing::Message() << way.way << " on " << k);
+      Click(window_->CommandButton(1));
+      Enter(triangle::kArea, L"12");
+      Click(window_->CommandButton(0));
+      ASSERT_FALSE(window_->LockedFieldHintShows());
+      const HWND field = window_->Field(k);
+      way.act(field);
+      ASSERT_TRUE(window_->LockedFieldHintShows());
+      const HWND notice = window_->LockedFieldHintControl();
+      EXPECT_TRUE(IsWindowVisible(notice));
+      EXPECT_EQ(TextOf(notice), hint);
+      EXPECT_EQ(Field(k), kAreaTwelve[k]) << "still locked";
+      EXPECT_TRUE(IsReadOnly(field));
+      const RECT shown = ClientRectOf(notice);
+      EXPECT_EQ(shown.left, 24);
+      EXPECT_EQ(shown.top, 232);
+      EXPECT_EQ(shown.right, 24 + 449);
+      EXPECT_GT(shown.bottom - shown.top, 20) << "room for its lines";
+      EXPECT_LE(shown.bottom, 232 + 121);
+      for (triangle::QuantityIndex m = 0; m < triangle::kQuantityCount; ++m) {
+        EXPECT_FALSE(Intersect(shown, ClientRectOf(window_->Field(m)))) << m;
+        EXPECT_FALSE(Intersect(shown, ClientRectOf(window_->Option(m)))) << m;
+      }
+      for (int b = 0; b < 2; ++b) {
+        EXPECT_FALSE(Intersect(shown, ClientRectOf(window_->CommandButton(b)))) << b;
+      }
+      Click(window_->Option(static_cast<triangle::QuantityIndex>((k + 1) % 8)));
+      EXPECT_FALSE(window_->LockedFieldHintShows());
+      EXPECT_FALSE(IsWindowVisible(notice));
+    }
+  }
+  // An editable field takes the typing and says nothing.
+  Enter(triangle::kSide, L"5");
+  EXPECT_FALSE(window_->LockedFieldHintShows());
+}
+
+// A locked field looks read-only: the grey ground of a field that takes no typing, also the
+// field that was just typed into, and no caret in it when it has the focus.
+TEST_F(CalculatorWindowTest, ALockedFieldLooksReadOnly) {
+  Enter(triangle::kArea, L"12");
+  const HWND given = window_->Field(triangle::kArea);
+  ASSERT_EQ(GetFocus(), given);
+  Click(window_->CommandButton(0));
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    SCOPED_TRACE(k);
+    const HWND field = window_->Field(k);
+    UpdateWindow(field);
+    RECT client{};
+    GetClientRect(field, &client);
+    const HDC dc = GetDC(field);
+    const COLORREF ground = GetPixel(dc, client.right - 4, client.bottom / 2);
+    ReleaseDC(field, dc);
+    EXPECT_EQ(ground, GetSysColor(COLOR_BTNFACE));
+  }
+}
+
+// After a calculation the given measure chosen again takes a new value: its field, text kept
+// and selected, replaces it with what is typed; the results stay locked.
+TEST_F(CalculatorWindowTest, TheGivenMeasureChosenAgainTakesANewValue) {
+  Enter(triangle::kArea, L"12");
+  Click(window_->CommandButton(0));
+  const HWND field = window_->Field(triangle::kArea);
+  ASSERT_TRUE(IsReadOnly(field));
+  Click(window_->Option(triangle::kArea));
+  EXPECT_FALSE(IsReadOnly(field));
+  EXPECT_EQ(GetFocus(), field);
+  EXPECT_EQ(Field(triangle::kArea), L"12");
+  EXPECT_EQ(SelectionOf(field).end, 2u);
+  EXPECT_TRUE(IsReadOnly(window_->Field(triangle::kSide)));
+  Type(field, L"3");
+  Click(window_->CommandButton(0));
+  EXPECT_EQ(Field(triangle::kSide), L"2.6321");
+}
+
 }  // namespace
 }  // namespace win32_ui
