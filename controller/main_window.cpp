@@ -29,7 +29,15 @@ void MainWindow::OnOptionClick(std::int16_t index) {
     view_.SetFieldEnabled(selected_option_, false);
   }
   selected_option_ = index;
+  chosen_field_locked_ = false;
   view_.SetFieldEnabled(index, true);
+}
+
+void MainWindow::OnChosenOptionChosenAgain() {
+  if (selected_option_ == kNoOption || !chosen_field_locked_) return;
+  last_calculation_.reset();
+  chosen_field_locked_ = false;
+  view_.SetFieldEnabled(selected_option_, true);
 }
 
 void MainWindow::OnCommandClick(std::int16_t index) {
@@ -41,6 +49,7 @@ void MainWindow::OnCommandClick(std::int16_t index) {
 // disabled with the lifted length limit, the fields before the failing one written, the rest empty.
 void MainWindow::Calculate() {
   last_calculation_.reset();
+  chosen_field_locked_ = true;
   for (QuantityIndex k = 0; k < kQuantityCount; ++k) {
     view_.SetFieldMaxLength(k, kLiftedMaxLength);
     view_.SetFieldEnabled(k, false);
@@ -87,6 +96,7 @@ double MainWindow::ReadGivenMeasure() {
 
 void MainWindow::ClearAll() {
   last_calculation_.reset();
+  chosen_field_locked_ = false;  // no option is shown chosen: choosing one starts afresh
   for (QuantityIndex k = 0; k < kQuantityCount; ++k) {
     view_.ClearOption(k);
     view_.SetFieldText(k, "");

@@ -35,6 +35,10 @@ class MainWindow {
   void OnFormLoad();
   // Indices outside 0..7 are ignored.
   void OnOptionClick(std::int16_t index);
+  // The user chose the measure already chosen once more (the front ends report no click for
+  // it, which would empty its field). After a calculation its field, locked with the rest,
+  // takes a new value again, its text kept; the fields no longer show a whole calculation.
+  void OnChosenOptionChosenAgain();
   void OnCommandClick(std::int16_t index);
 
   // kNoOption until the user first chooses a measure; the clear button does not reset it.
@@ -61,6 +65,7 @@ class MainWindow {
   platform::WindowView& view_;
   triangle::NumberFormat format_;
   std::int16_t selected_option_ = kNoOption;
+  bool chosen_field_locked_ = false;  // by a calculation, until a measure is chosen
   std::optional<Calculation> last_calculation_;
 };
 

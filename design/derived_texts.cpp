@@ -116,6 +116,7 @@ std::string MeasuresAsText(const platform::WindowView& window, std::string_view 
 }
 
 std::string OptionTooltip(triangle::QuantityIndex option) {
+  if (option == triangle::kSide) return std::string(texts::kSideOptionTooltip);
   return std::string(texts::kOptionTooltipPrefix) +
          std::string(texts::kSideFromMeasure.at(static_cast<std::size_t>(option)));
 }

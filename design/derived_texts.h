@@ -46,7 +46,8 @@ std::string MeasuresAsText(const std::array<std::string, triangle::kQuantityCoun
 // The same, with the texts the window's fields show now.
 std::string MeasuresAsText(const platform::WindowView& window, std::string_view line_break = "\n");
 
-// What an option's tooltip says: how the side follows from its measure.
+// What an option's tooltip (and its description for screen readers) says: how the side
+// follows from its measure; for the side itself, that it is given directly.
 std::string OptionTooltip(triangle::QuantityIndex option);
 
 // What screen readers call an option: its caption as shown, without blanks around it, so that

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 #include <string_view>
+#include <utility>
 
 #include "design/solution.h"
 #include "design/texts.h"
@@ -14,9 +15,10 @@ namespace {
 
 using triangle::QuantityIndex;
 
-// The drawing: the side is 220 units, the circumscribed circle's top 8 units from the top.
-constexpr double kSide = 220;
-constexpr double kDrawingTop = 8;
+// The drawing: the side is 208 units, the circumscribed circle's top 26 units from the top,
+// which leaves room for the name of the corner C above it.
+constexpr double kSide = 208;
+constexpr double kDrawingTop = 26;
 
 // The readings: two columns of four slots under the drawing.
 constexpr double kReadingsTop = 272;
@@ -233,9 +235,9 @@ void AddShapes(Figure& figure) {
   }
 }
 
-FigureText Letter(QuantityIndex measure, FigurePoint origin) {
-  const std::string text(Symbol(measure));
-  return {.part = FigurePart::kLetter,
+// A letter in the drawing: a measure's, in italics, or a point's, upright.
+FigureText Label(FigurePart part, QuantityIndex measure, std::string text, FigurePoint origin) {
+  return {.part = part,
           .measure = measure,
           .given = false,
           .text = text,
@@ -244,7 +246,7 @@ FigureText Letter(QuantityIndex measure, FigurePoint origin) {
           .origin = origin,
           .font_size = kTextSize,
           .line_height = kTextSize * kLineSpacing,
-          .italic = true,
+          .italic = part == FigurePart::kLetter,
           .bold = false,
           .colour = kBlack,
           .box = {origin.x, origin.y - kAscent * kTextSize, EstimatedWidth(text, kTextSize),
@@ -290,14 +292,34 @@ FigureText Reading(QuantityIndex measure, const std::string& value, bool given) 
           .box = {left, top, width, LinesHeight(lines, size)}};
 }
 
+FigureText Letter(QuantityIndex measure, FigurePoint origin) {
+  return Label(FigurePart::kLetter, measure, std::string(Symbol(measure)), origin);
+}
+
+// Each letter by what it names, clear of every line and circle (a letter is 16 units high
+// from 14.4 above its baseline, a capital about 13 wide): a under AB between the foot and
+// B, h beside CD under the bisector's marks and above the inscribed circle, R under OB and
+// r under OE, both within the inscribed circle.
 void AddLetters(Figure& figure) {
   const Figure& f = figure;
-  figure.texts.push_back(Letter(triangle::kSide, {f.c.x + 4, f.a.y + 20}));
-  figure.texts.push_back(Letter(triangle::kHeight, {f.c.x + 6, (f.c.y + f.o.y) / 2}));
-  figure.texts.push_back(
-      Letter(triangle::kCircumradius, {(f.o.x + f.b.x) / 2 - 4, (f.o.y + f.b.y) / 2 + 18}));
-  figure.texts.push_back(
-      Letter(triangle::kInradius, {(f.o.x + f.e.x) / 2 + 2, (f.o.y + f.e.y) / 2 + 16}));
+  figure.texts.push_back(Letter(triangle::kSide, {f.d.x + 32, f.a.y + 20}));
+  figure.texts.push_back(Letter(triangle::kHeight, {f.c.x + 6, f.c.y + 52}));
+  figure.texts.push_back(Letter(triangle::kCircumradius, {f.o.x + 21, f.o.y + 40}));
+  figure.texts.push_back(Letter(triangle::kInradius, {f.o.x + 29, f.o.y + 2}));
+}
+
+// The points' names where school figures put them: A and B below and outside their corners,
+// C above its corner, D below the foot, O to the left of the centre.
+void AddPointNames(Figure& figure) {
+  const Figure& f = figure;
+  const auto name = [&figure](std::string text, FigurePoint origin) {
+    figure.texts.push_back(Label(FigurePart::kPoint, kNoMeasure, std::move(text), origin));
+  };
+  name("A", {f.a.x - 17, f.a.y + 16});
+  name("B", {f.b.x + 4.2, f.b.y + 16});
+  name("C", {f.c.x - 6.4, f.c.y - 8});
+  name("D", {f.d.x - 6.4, f.d.y + 22});
+  name("O", {f.o.x - 17, f.o.y + 5});
 }
 
 }  // namespace
@@ -309,6 +331,7 @@ Figure DescribeFigure() {
   for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
     figure.texts.push_back(Reading(k, "", false));
   }
+  AddPointNames(figure);
   figure.description = texts::kFigureDescription;
   return figure;
 }
@@ -343,6 +366,7 @@ Figure DescribeFigure(QuantityIndex given,
       (drawn ? std::string(texts::kFigureGivenMarks.at(static_cast<std::size_t>(given)))
              : std::string()) +
       std::string(texts::kFigureValuesPrefix) + readings + ".";
+  if (drawn) AddPointNames(figure);
   for (FigureText& text : figure.texts) {
     if (text.part == FigurePart::kLetter) text.given = text.measure == given;
   }

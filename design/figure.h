@@ -39,7 +39,11 @@ enum class FigurePart {
   kMark,     // the median's equal halves, the height's right angle, the bisector's equal angles
   kLetter,   // a measure's letter in the drawing: a, h, R, r
   kReading,  // a measure's label with its value, under the drawing
+  kPoint,    // a point's name in the drawing: the corners A, B, C, the foot D, the centre O
 };
+
+// The measure of a text that names none: a point's name.
+inline constexpr triangle::QuantityIndex kNoMeasure = -1;
 
 // One measure or several: bit k stands for measure k.
 using MeasureSet = std::uint8_t;
@@ -75,8 +79,8 @@ struct FigureShape {
 // window's family (Times New Roman) at `font_size` units; `box` holds every line whatever the
 // font's widths are, within the figure and overlapping no other text.
 struct FigureText {
-  FigurePart part;  // kLetter or kReading
-  triangle::QuantityIndex measure;
+  FigurePart part;                  // kLetter, kReading or kPoint
+  triangle::QuantityIndex measure;  // kNoMeasure for a point
   bool given;
   std::string text;
   std::size_t value_start;  // where the value begins in `text`: after "S = " in a reading
@@ -104,7 +108,9 @@ struct Figure {
   double inradius;
 
   std::vector<FigureShape> shapes;  // in drawing order, the later over the earlier
-  std::vector<FigureText> texts;    // the letters, then the readings in the measures' order
+  // The letters, then the readings in the measures' order, then the points' names. No text
+  // in the drawing touches a line or a circle.
+  std::vector<FigureText> texts;
   std::optional<triangle::QuantityIndex> given;
   // What the figure shows, for screen readers: a text alternative, in Bulgarian.
   std::string description;

@@ -45,6 +45,10 @@ inline constexpr std::array<std::string_view, triangle::kQuantityCount> kSideFro
 // The step between the area's formula and the side's, in the solution.
 inline constexpr std::string_view kSquaredSideFromArea = "a² = 4·S/√3";
 inline constexpr std::string_view kOptionTooltipPrefix = "Страната от тази величина: ";
+// The side's own option: the side is given itself, and nothing converts it ("a = a" says
+// nothing).
+inline constexpr std::string_view kSideOptionTooltip =
+    "Дадена е самата страна a: от нея следват другите величини.";
 
 // The solution of a calculation, step by step: its heading, what was given, and the sign
 // between a measure's formula and the side's formula that follows from it.
@@ -116,6 +120,8 @@ inline constexpr std::string_view kLengthLimitHintAfter = " знака: въве
 // Shown at a field that a calculation locked, when the pupil clicks or types into it.
 inline constexpr std::string_view kLockedFieldHint =
     "Полето е заключено. За нова стойност изберете величината отново или натиснете „Изтрий“.";
+// What screen readers call that hint.
+inline constexpr std::string_view kLockedFieldHintName = "Заключено поле";
 
 // Said briefly, to the eye and to screen readers, once a copy has reached the clipboard: the
 // whole solution ("Копирай решението"), or all eight measures (Ctrl+C with nothing selected).

@@ -65,4 +65,6 @@ TwipRect ReadingNoticeArea() {
   return kClientArea;  // unreachable: the statement is a control of the design
 }
 
+TwipRect LockedFieldHintArea() { return ReadingNoticeArea(); }
+
 }  // namespace design

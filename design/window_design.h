@@ -53,6 +53,10 @@ inline constexpr Rgb kWindowBackground{192, 192, 255};
 // may cover for a while, never over a result or a button. As wide as the statement, as high
 // as its wrapped text.
 TwipRect ReadingNoticeArea();
+// Where the hint at a locked field is shown when the field is clicked or typed into: in the
+// same place, the one free area wide enough for its two lines; it covers a reading notice
+// while it shows.
+TwipRect LockedFieldHintArea();
 
 // Used by the window and every control.
 struct Font {

@@ -9,6 +9,8 @@
 #include <QTranslator>
 
 #include "qt/equilateral-triangle.xpm"
+#include "qt/field_accessibility.h"
+#include "qt/window_accessibility.h"
 
 namespace qt_ui {
 
@@ -24,6 +26,8 @@ void ConfigureApplication() {
   // Built from the XPM's own C array: loading it from a file or resource would load every
   // image-format plugin at start.
   QApplication::setWindowIcon(QPixmap(equilateral_triangle_xpm));
+  InstallWindowAccessibility();
+  InstallFieldAccessibility();
 }
 
 QTranslator* InstallQtTranslations(const QLocale& locale) {

@@ -16,6 +16,7 @@
 #include <string>
 #include <utility>
 
+#include "controller/option_order.h"
 #include "design/derived_texts.h"
 #include "design/texts.h"
 #include "design/window_design.h"
@@ -83,7 +84,11 @@ void CalculatorWindow::BuildControls() {
     }
   }
   info_fields_[0]->raise();  // of the two overlapping fields, the statement stays readable
-  reading_notice_ = new FieldNotice(this);  // above both when it shows
+  // Above both when they show, the hint above the notice.
+  reading_notice_ = new FieldNotice(this, ToQString(design::texts::kReadingNoticeName),
+                                    ToQRect(design::ReadingNoticeArea()));
+  locked_hint_ = new FieldNotice(this, ToQString(design::texts::kLockedFieldHintName),
+                                 ToQRect(design::LockedFieldHintArea()));
   AddShortcuts();
 
   // Reported only when an option becomes the chosen one: clicking the chosen option again
@@ -121,7 +126,9 @@ QWidget* CalculatorWindow::CreateControl(const design::Control& layout) {
     case design::ControlKind::kQuantityField: {
       auto* field = new QuantityField(this);
       field->SetLengthLimit(controller::MainWindow::kInitialMaxLength);
-      connect(field, &QLineEdit::textEdited, this, [this] { reading_notice_->Hide(); });
+      connect(field, &QLineEdit::textEdited, this, &CalculatorWindow::HideNotices);
+      connect(field, &QuantityField::LockedInput, this,
+              [this, field] { locked_hint_->Show(field, ToQString(design::LockedFieldHint())); });
       field->setAccessibleName(ToQString(design::texts::kMeasureNames.at(layout.index)));
       return fields_.at(layout.index) = field;
     }
@@ -175,22 +182,43 @@ void CalculatorWindow::ShowReadingNotice(triangle::QuantityIndex field,
 
 void CalculatorWindow::OnOptionChosen(int index) {
   ClearResultTooltips();  // the fields are about to change
-  reading_notice_->Hide();
+  HideNotices();
   controller_.OnOptionClick(static_cast<std::int16_t>(index));
   UpdateSolutionWindow();
 }
 
-// Chosen by the mouse or Space: ready for typing. The arrow keys keep the focus on the options
-// so that they can go on moving through them.
+// Chosen by the mouse or Space: ready for typing, the field's text selected so that what is
+// typed replaces it. The arrow keys keep the focus on the options so that they can go on
+// moving through them.
 void CalculatorWindow::OnOptionClicked(int index) {
-  if (!moving_between_options_) fields_.at(index)->setFocus(Qt::OtherFocusReason);
+  if (moving_between_options_) return;
+  if (index == controller_.SelectedOption() && fields_.at(index)->isReadOnly()) {
+    // The chosen option once more, after a calculation: its value may be typed anew.
+    ClearResultTooltips();
+    HideNotices();
+    controller_.OnChosenOptionChosenAgain();
+    UpdateSolutionWindow();
+  }
+  QuantityField* field = fields_.at(index);
+  field->setFocus(Qt::OtherFocusReason);
+  field->SelectWholeText();
+}
+
+// To the option before or after in the measures' order, round at the ends, as Qt's options
+// move: the focus goes, and the choice with it when it was on the chosen option.
+void CalculatorWindow::MoveAmongOptions(QRadioButton* from, int step) {
+  const auto index = static_cast<triangle::QuantityIndex>(option_group_->id(from));
+  OptionButton* next = options_.at(controller::NextOption(index, step));
+  const QScopedValueRollback moving(moving_between_options_, true);
+  if (from->isChecked()) next->click();
+  next->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
 }
 
 // The event boundary: a failed calculation is reported here and the window stays as the
 // controller left it, so the user can correct the value and go on.
 void CalculatorWindow::OnCommandClicked(int index) {
   ClearResultTooltips();
-  reading_notice_->Hide();  // a calculation tells anew how it read the field
+  HideNotices();  // a calculation tells anew how it read the field
   try {
     controller_.OnCommandClick(static_cast<std::int16_t>(index));
     KeepFocusOnAControl();
@@ -239,6 +267,11 @@ void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
+void CalculatorWindow::HideNotices() {
+  locked_hint_->Hide();
+  reading_notice_->Hide();
+}
+
 // Clearing empties the fields, which then take no focus: a focused one hands it to its option.
 void CalculatorWindow::KeepFocusOnAControl() {
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
@@ -273,10 +306,8 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
   const auto* key = static_cast<QKeyEvent*>(event);
   const bool arrow = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
                      key->key() == Qt::Key_Left || key->key() == Qt::Key_Right;
-  if (arrow && qobject_cast<QRadioButton*>(watched) != nullptr) {
-    // The option handles the key now, so that the choice it makes knows where it came from.
-    const QScopedValueRollback moving(moving_between_options_, true);
-    watched->event(event);
+  if (auto* option = qobject_cast<QRadioButton*>(watched); arrow && option != nullptr) {
+    MoveAmongOptions(option, key->key() == Qt::Key_Up || key->key() == Qt::Key_Left ? -1 : 1);
     return true;
   }
   if (!key->matches(QKeySequence::Copy)) return false;

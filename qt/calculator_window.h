@@ -47,6 +47,9 @@ class CalculatorWindow final : public QWidget, public platform::WindowView {
   QLabel* TitleLabel() const { return label_; }
   // The notice about how a field was read; hidden while there is none.
   QLabel* ReadingNoticeLabel() const { return reading_notice_; }
+  // The hint that a field is locked, shown when a locked field is clicked or typed into;
+  // hidden while there is none.
+  FieldNotice* LockedFieldHintLabel() const { return locked_hint_; }
   std::int16_t SelectedOption() const { return controller_.SelectedOption(); }
   // The window with the solution and the figure (F1); null until first opened.
   SolutionWindow* Solution() const { return solution_window_; }
@@ -64,7 +67,10 @@ class CalculatorWindow final : public QWidget, public platform::WindowView {
   QWidget* CreateControl(const design::Control& layout);
   void OnOptionChosen(int index);
   void OnOptionClicked(int index);
+  void MoveAmongOptions(QRadioButton* from, int step);
   void KeepFocusOnAControl();
+  // The hint first: it may carry the reading notice's description, which it gives back.
+  void HideNotices();
   void OnCommandClicked(int index);
   void ReportFailure(const QString& message);
   void AddShortcuts();
@@ -80,6 +86,7 @@ class CalculatorWindow final : public QWidget, public platform::WindowView {
   std::array<QuantityField*, triangle::kQuantityCount> fields_{};
   std::array<ColourButton*, 2> buttons_{};
   FieldNotice* reading_notice_ = nullptr;
+  FieldNotice* locked_hint_ = nullptr;   // over the reading notice when both show
   bool moving_between_options_ = false;  // an arrow key is choosing the next option
   QButtonGroup* option_group_ = nullptr;
   QButtonGroup* command_group_ = nullptr;

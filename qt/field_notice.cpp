@@ -4,11 +4,6 @@
 #include <QAccessibleEvent>
 #include <algorithm>
 
-#include "design/texts.h"
-#include "design/window_design.h"
-#include "qt/design_to_qt.h"
-#include "qt/qt_text.h"
-
 namespace qt_ui {
 namespace {
 
@@ -20,8 +15,9 @@ void SetDescription(QWidget* field, const QString& text) {
 
 }  // namespace
 
-FieldNotice::FieldNotice(QWidget* window) : QLabel(window) {
-  setAccessibleName(ToQString(design::texts::kReadingNoticeName));
+FieldNotice::FieldNotice(QWidget* window, const QString& name, const QRect& area)
+    : QLabel(window), area_(area) {
+  setAccessibleName(name);
   setTextFormat(Qt::PlainText);  // the unread part is whatever the user typed
   setWordWrap(true);
   setMargin(4);
@@ -37,18 +33,19 @@ FieldNotice::FieldNotice(QWidget* window) : QLabel(window) {
 void FieldNotice::Show(QWidget* field, const QString& text) {
   Hide();
   setText(text);
-  const QRect area = ToQRect(design::ReadingNoticeArea());
-  setGeometry(area.left(), area.top(), area.width(),
-              std::min(heightForWidth(area.width()), area.height()));
+  setGeometry(area_.left(), area_.top(), area_.width(),
+              std::min(heightForWidth(area_.width()), area_.height()));
   raise();
   show();
   field_ = field;
+  description_before_ = field->accessibleDescription();
   SetDescription(field, text);
 }
 
 void FieldNotice::Hide() {
-  if (field_ != nullptr) SetDescription(field_, QString());
+  if (field_ != nullptr) SetDescription(field_, description_before_);
   field_ = nullptr;
+  description_before_.clear();
   hide();
 }
 

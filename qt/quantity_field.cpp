@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -20,6 +22,24 @@ constexpr int kTextMargin = 2;
 // Pixel positions derived from the cursor may be off by one; less is no cut.
 constexpr int kTolerance = 1;
 const QChar kEllipsis(0x2026);
+
+// A click, or a key that would change the text of an editable field.
+bool IsAttemptToEdit(const QEvent& event) {
+  if (event.type() == QEvent::MouseButtonPress) {
+    return static_cast<const QMouseEvent&>(event).button() == Qt::LeftButton;
+  }
+  if (event.type() != QEvent::KeyPress) return false;
+  const auto& key = static_cast<const QKeyEvent&>(event);
+  if (key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Delete ||
+      key.matches(QKeySequence::Paste) || key.matches(QKeySequence::Cut) ||
+      key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo)) {
+    return true;
+  }
+  const bool command =
+      (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) !=
+      Qt::NoModifier;
+  return !command && !key.text().isEmpty() && key.text().front().isPrint();
+}
 
 }  // namespace
 
@@ -55,6 +75,11 @@ void QuantityField::SetText(const QString& text) {
   setCursorPosition(0);  // a long number must not pass for its last digits
 }
 
+void QuantityField::SelectWholeText() {
+  const auto length = static_cast<int>(text().size());
+  setSelection(length, -length);
+}
+
 void QuantityField::SetEditable(bool editable) {
   setReadOnly(!editable);
   const QPalette defaults = QApplication::palette(this);
@@ -88,6 +113,15 @@ QuantityField::Span QuantityField::TextSpan() const {
           contents.right() - kTextMargin};
 }
 
+QRect QuantityField::CharacterRect(int offset) const {
+  const Span span = TextSpan();
+  const QFontMetrics metrics = fontMetrics();
+  const QString shown = displayText();
+  return {span.text_left + metrics.horizontalAdvance(shown.left(offset)),
+          (height() - metrics.height()) / 2, metrics.horizontalAdvance(shown.mid(offset, 1)),
+          metrics.height()};
+}
+
 bool QuantityField::CutAtLeft() const {
   const Span span = TextSpan();
   return span.text_left < span.visible_left - kTolerance;
@@ -110,6 +144,7 @@ void QuantityField::ShowRefusal() {
 }
 
 bool QuantityField::event(QEvent* event) {
+  if (isReadOnly() && IsAttemptToEdit(*event)) emit LockedInput();
   if (event->type() != QEvent::ToolTip) return QLineEdit::event(event);
   const QString text = HoverText();
   if (text.isEmpty()) {

@@ -19,6 +19,9 @@ class QuantityField final : public QLineEdit {
 
   // Replaces the text and shows it from its first character.
   void SetText(const QString& text);
+  // Selects the whole text with the cursor at its start, so that typing replaces it and a
+  // long number still shows from its first digit.
+  void SelectWholeText();
   // Editable, or read-only: refuses typing, shown on a grey ground, and a Tab stop only
   // while it holds a text to select.
   void SetEditable(bool editable);
@@ -26,6 +29,8 @@ class QuantityField final : public QLineEdit {
   void SetLengthLimit(int limit);
   int LengthLimit() const { return limit_; }
 
+  // Where the character at `offset` is drawn, in the field's pixels.
+  QRect CharacterRect(int offset) const;
   // Whether part of the text lies beyond the field's left or right edge.
   bool CutAtLeft() const;
   bool CutAtRight() const;
@@ -33,6 +38,11 @@ class QuantityField final : public QLineEdit {
   QString HoverText() const;
   // The hint shown for the last refused edit; empty once an edit or a new text went in.
   const QString& RefusalHint() const { return refusal_hint_; }
+
+ signals:
+  // Read-only, the field was clicked or typed into (a character, Backspace, Delete, a paste
+  // or cut): the user tried to change a locked field.
+  void LockedInput();
 
  protected:
   bool event(QEvent* event) override;

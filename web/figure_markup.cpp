@@ -45,6 +45,8 @@ std::string_view PartClass(FigurePart part) {
       return "letter";
     case FigurePart::kReading:
       return "reading";
+    case FigurePart::kPoint:
+      return "point";
   }
   return {};
 }

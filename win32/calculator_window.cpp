@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "controller/option_order.h"
 #include "design/derived_texts.h"
 #include "design/pixels.h"
 #include "design/texts.h"
@@ -206,6 +207,8 @@ void CalculatorWindow::CreateControls(HINSTANCE instance) {
         break;
       case design::ControlKind::kQuantityField:
         fields_.at(index).Attach(handle, refusal_hint_);
+        fields_.at(index).OnLockedInput(
+            [this, index] { ShowLockedFieldHint(static_cast<triangle::QuantityIndex>(index)); });
         fields_.at(index).SetLengthLimit(controller::MainWindow::kInitialMaxLength);
         break;
       case design::ControlKind::kCommandButton:
@@ -241,6 +244,7 @@ void CalculatorWindow::LayOut(UINT dpi) {
   hover_tips_.Fit(dpi, font_);
   if (old_font != nullptr) DeleteObject(old_font);
   reading_notice_.LayOut(font_, dpi);
+  locked_hint_.LayOut(font_, dpi);
   // Which texts are cut may change with the font.
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) UpdateFieldTip(k);
   const SIZE client = ClientSize();
@@ -324,6 +328,16 @@ void CalculatorWindow::ShowReadingNotice(triangle::QuantityIndex field,
   reading_notice_.Show(window_, fields_.at(field).Handle(),
                        Widen(design::ReadingNoticeText(field, notice, controller_.Format())), font_,
                        dpi_, annotations_);
+}
+
+void CalculatorWindow::ShowLockedFieldHint(triangle::QuantityIndex field) {
+  locked_hint_.Show(window_, fields_.at(field).Handle(), Widen(design::LockedFieldHint()), font_,
+                    dpi_, annotations_);
+}
+
+void CalculatorWindow::HideNotices() {
+  locked_hint_.Hide();
+  reading_notice_.Hide();
 }
 
 void CalculatorWindow::NameOptions() {
@@ -461,9 +475,20 @@ LRESULT CalculatorWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARA
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       return ControlColour(message, wparam, lparam);
+    case WM_CTLCOLOREDIT: {
+      // Wine's edit control may ask so for a field that was editable and is read-only now.
+      const auto control = reinterpret_cast<HWND>(lparam);
+      const std::size_t row = RowOf(control);
+      if (row < design::kControls.size() &&
+          design::kControls[row].kind == design::ControlKind::kQuantityField &&
+          (GetWindowLongW(control, GWL_STYLE) & ES_READONLY) != 0) {
+        return ControlColour(WM_CTLCOLORSTATIC, wparam, lparam);
+      }
+      break;
+    }
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
-      if (reading_notice_.Draw(item)) return TRUE;
+      if (reading_notice_.Draw(item) || locked_hint_.Draw(item)) return TRUE;
       const std::size_t row = RowOf(item.hwndItem);
       if (item.CtlType != ODT_BUTTON || row >= design::kControls.size()) break;
       const auto& background = design::kControls[row].background;
@@ -553,7 +578,7 @@ void CalculatorWindow::OnCommand(HWND control, WORD notification) {
   const design::Control& layout = design::kControls[row];
   if (notification == EN_CHANGE && layout.kind == design::ControlKind::kQuantityField) {
     UpdateFieldTip(static_cast<triangle::QuantityIndex>(layout.index));  // typed or pasted
-    if (!setting_field_text_) reading_notice_.Hide();
+    if (!setting_field_text_) HideNotices();
     return;
   }
   if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED) return;
@@ -564,9 +589,14 @@ void CalculatorWindow::OnCommand(HWND control, WORD notification) {
     }
     const auto index = static_cast<triangle::QuantityIndex>(layout.index);
     OnOptionChosen(index);
-    // Chosen by the mouse or Space: ready for typing. The arrow keys keep the focus on the
-    // options so that they can go on moving through them.
-    if (!moving_between_options_) SetFocus(fields_[static_cast<std::size_t>(index)].Handle());
+    // Chosen by the mouse or Space: ready for typing, the field's text selected so that what
+    // is typed replaces it. The arrow keys keep the focus on the options so that they can go
+    // on moving through them.
+    if (!moving_between_options_) {
+      QuantityField& field = fields_[static_cast<std::size_t>(index)];
+      SetFocus(field.Handle());
+      field.SelectWholeText();
+    }
   } else if (layout.kind == design::ControlKind::kCommandButton) {
     OnCommandClicked(layout.index);
   }
@@ -575,9 +605,16 @@ void CalculatorWindow::OnCommand(HWND control, WORD notification) {
 // Reported only when an option becomes the chosen one: clicking the chosen option again does
 // not throw away what was typed into its field.
 void CalculatorWindow::OnOptionChosen(triangle::QuantityIndex index) {
-  if (checked_option_ == index) return;
+  if (checked_option_ == index) {
+    // The chosen option once more: after a calculation its value may be typed anew.
+    if (fields_.at(index).IsEditable()) return;
+    HideNotices();
+    controller_.OnChosenOptionChosenAgain();
+    SetExplanations();
+    return;
+  }
   checked_option_ = index;
-  reading_notice_.Hide();
+  HideNotices();
   controller_.OnOptionClick(index);
   SetExplanations();  // none: the fields no longer show a calculation
 }
@@ -585,7 +622,7 @@ void CalculatorWindow::OnOptionChosen(triangle::QuantityIndex index) {
 // The event boundary: a failed calculation is reported here and the window stays as the
 // controller left it, so the user can correct the value and go on.
 void CalculatorWindow::OnCommandClicked(int index) {
-  reading_notice_.Hide();  // a calculation tells anew how it read the field
+  HideNotices();  // a calculation tells anew how it read the field
   try {
     controller_.OnCommandClick(static_cast<std::int16_t>(index));
     SetExplanations();
@@ -683,11 +720,11 @@ bool CalculatorWindow::IsTabStop(std::size_t row) const {
   }
 }
 
-// The arrow keys move to the previous or next option, round the column ends, and choose it.
+// The arrow keys move to the previous or next option in the measures' order, round at the
+// ends, and choose it.
 void CalculatorWindow::MoveAmongOptions(HWND focus, int step) {
-  const auto current = static_cast<int>(design::kControls[RowOf(focus)].index);
-  const int next = (current + step + triangle::kQuantityCount) % triangle::kQuantityCount;
-  const HWND option = options_[static_cast<std::size_t>(next)];
+  const auto current = static_cast<triangle::QuantityIndex>(design::kControls[RowOf(focus)].index);
+  const HWND option = options_.at(controller::NextOption(current, step));
   SetFocus(option);
   moving_between_options_ = true;
   SendMessageW(option, BM_CLICK, 0, 0);

@@ -69,6 +69,9 @@ class CalculatorWindow final : public platform::WindowView {
   // The notice about how a field was read: its control, or null before the first one.
   HWND ReadingNoticeControl() const { return reading_notice_.Handle(); }
   bool ReadingNoticeShows() const { return reading_notice_.IsShowing(); }
+  // The hint at a locked field: its control, or null before the first one.
+  HWND LockedFieldHintControl() const { return locked_hint_.Handle(); }
+  bool LockedFieldHintShows() const { return locked_hint_.IsShowing(); }
 
  private:
   // Destroys the window, its controls, font and brushes.
@@ -99,6 +102,9 @@ class CalculatorWindow final : public platform::WindowView {
   bool IsTabStop(std::size_t row) const;
   // A focused field that emptied and became read-only hands the focus to its option.
   void KeepFocusOnAControl(triangle::QuantityIndex field);
+  void ShowLockedFieldHint(triangle::QuantityIndex field);
+  // Both notices, and the fields' descriptions they were.
+  void HideNotices();
   // Gives each option the name design/ gives it, which starts with its caption.
   void NameOptions();
   // Makes the hover tooltips with their texts if they are not there yet.
@@ -116,7 +122,9 @@ class CalculatorWindow final : public platform::WindowView {
   HoverTips hover_tips_;
   Annotations annotations_;     // before what uses it
   bool options_named_ = false;  // for screen readers, once the first one asks
-  FieldNotice reading_notice_;
+  FieldNotice reading_notice_{design::ReadingNoticeArea()};
+  // Shown when a locked field is clicked or typed into, over the reading notice.
+  FieldNotice locked_hint_{design::LockedFieldHintArea()};
   bool setting_field_text_ = false;  // a change notification comes from the window, not a user
   std::array<std::wstring, triangle::kQuantityCount> explanations_;  // in the fields' tips
   std::array<QuantityField, triangle::kQuantityCount> fields_;

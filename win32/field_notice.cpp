@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "design/pixels.h"
-#include "design/window_design.h"
 
 namespace win32_ui {
 namespace {
@@ -61,8 +60,7 @@ void FieldNotice::LayOut(HFONT font, UINT dpi) {
   if (field_ == nullptr) return;
   dpi_ = dpi;
   SendMessageW(notice_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  const design::PixelRect area =
-      design::ToPixels(design::ReadingNoticeArea(), static_cast<int>(dpi));
+  const design::PixelRect area = design::ToPixels(area_, static_cast<int>(dpi));
   const int height = std::min(HeightFor(text_, font, area.width, dpi), area.height);
   SetWindowPos(notice_, HWND_TOP, area.left, area.top, area.width, height, SWP_NOACTIVATE);
   InvalidateRect(notice_, nullptr, TRUE);

@@ -4,18 +4,20 @@
 
 #include <string>
 
+#include "design/window_design.h"
 #include "win32/annotations.h"
 
 namespace win32_ui {
 
-// A notice about how a calculation read a field: a text in the colours of a tooltip over the
-// top of the statement, never over a result or a button, and the field's accessible
-// description while it shows, with the event that tells screen readers it changed. It stays
-// until hidden: a pupil reads at a pupil's pace. Its control is made the first time a notice
-// shows: starting the window costs nothing.
+// A notice about a field (how a calculation read it, or that it is locked): a text in the
+// colours of a tooltip in its area of the window design, over the top of the statement, never
+// over a result or a button, and the field's accessible description while it shows, with the
+// event that tells screen readers it changed. It stays until hidden: a pupil reads at a
+// pupil's pace. Its control is made the first time a notice shows: starting the window costs
+// nothing.
 class FieldNotice {
  public:
-  FieldNotice() = default;
+  explicit FieldNotice(design::TwipRect area) : area_(area) {}
   ~FieldNotice();
   FieldNotice(const FieldNotice&) = delete;
   FieldNotice& operator=(const FieldNotice&) = delete;
@@ -33,6 +35,7 @@ class FieldNotice {
   bool IsShowing() const { return field_ != nullptr; }
 
  private:
+  design::TwipRect area_;
   HWND notice_ = nullptr;
   HWND field_ = nullptr;  // whose description the notice is, while it shows
   std::wstring text_;

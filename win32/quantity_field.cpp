@@ -45,6 +45,24 @@ bool IsPaste(UINT message, WPARAM wparam) {
           !IsKeyDown(VK_CONTROL));
 }
 
+// A click, or what would change the text of an editable field: a character (Backspace,
+// Ctrl+V and Ctrl+X among them), Delete, Shift+Insert, a paste.
+bool IsAttemptToEdit(UINT message, WPARAM wparam) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_CLEAR:
+      return true;
+    case WM_CHAR:
+      return wparam >= 0x20 || wparam == 0x08 || wparam == 0x16 || wparam == 0x18;
+    case WM_KEYDOWN:
+      return wparam == VK_DELETE || IsPaste(message, wparam);
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 QuantityField::~QuantityField() {
@@ -82,7 +100,18 @@ void QuantityField::SetEditable(bool editable) {
   if (editable == IsEditable()) return;
   SendMessageW(edit_, EM_SETREADONLY, editable ? FALSE : TRUE, 0);
   if (!editable) ShowFromStart();
+  // The caret shows only where typing goes (the edit control makes it on getting the focus).
+  if (GetFocus() == edit_) editable ? ShowCaret(edit_) : HideCaret(edit_);
+  // Painted anew, frame and all, on the ground its parent gives a read-only field, not the
+  // white it had.
+  RedrawWindow(edit_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
   UpdateTabStop();
+}
+
+// The caret goes where the selection's second end is.
+void QuantityField::SelectWholeText() {
+  SendMessageW(edit_, EM_SETSEL, static_cast<WPARAM>(GetWindowTextLengthW(edit_)), 0);
+  SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
 }
 
 bool QuantityField::IsEditable() const {
@@ -135,6 +164,7 @@ LRESULT CALLBACK QuantityField::Procedure(HWND edit, UINT message, WPARAM wparam
 }
 
 LRESULT QuantityField::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (on_locked_input_ && !IsEditable() && IsAttemptToEdit(message, wparam)) on_locked_input_();
   switch (message) {
     // Every way text comes in: typing, Ctrl+V (a WM_CHAR), Shift+Insert (a WM_KEYDOWN), the
     // context menu's Paste, the input method, undo.
@@ -163,6 +193,7 @@ LRESULT QuantityField::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETFOCUS: {
       // The mark shows only while the caret is elsewhere.
       const LRESULT result = DefSubclassProc(edit_, message, wparam, lparam);
+      if (message == WM_SETFOCUS && !IsEditable()) HideCaret(edit_);
       InvalidateRect(edit_, nullptr, TRUE);
       return result;
     }

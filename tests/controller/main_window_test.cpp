@@ -88,6 +88,37 @@ TEST_F(MainWindowTest, ChoosingTheChosenOptionAgainEmptiesItsFieldAndKeepsItEnab
   EXPECT_EQ(view_.fields[triangle::kSide], (Field{"", true, 4}));
 }
 
+// After a calculation, or a failed one, the chosen measure chosen again takes a new value in
+// its field, whose text stays; the other fields stay locked. Before, it changes nothing.
+TEST_F(MainWindowTest, TheChosenMeasureChosenAgainAfterACalculationUnlocksItsField) {
+  Choose(triangle::kArea);
+  view_.Type(triangle::kArea, "12");
+  window_.OnChosenOptionChosenAgain();
+  EXPECT_EQ(view_.fields[triangle::kArea], (Field{"12", true, 4}));
+  Calculate();
+  ASSERT_TRUE(window_.LastCalculation());
+  window_.OnChosenOptionChosenAgain();
+  EXPECT_EQ(view_.fields[triangle::kArea], (Field{"12", true, 1024}));
+  EXPECT_FALSE(window_.LastCalculation()) << "the fields no longer show a whole calculation";
+  for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    if (k != triangle::kArea) {
+      EXPECT_FALSE(view_.fields[k].enabled) << k;
+    }
+  }
+  EXPECT_EQ(view_.fields[triangle::kSide].text, "5.2643");
+  EXPECT_EQ(view_.Type(triangle::kArea, "5"), 1u);
+
+  view_.fields[triangle::kArea].text = "-1";
+  EXPECT_THROW(Calculate(), triangle::CalculationError);
+  ASSERT_FALSE(view_.fields[triangle::kArea].enabled);
+  window_.OnChosenOptionChosenAgain();
+  EXPECT_EQ(view_.fields[triangle::kArea], (Field{"-1", true, 1024}));
+
+  window_.OnCommandClick(MainWindow::kClearButton);
+  window_.OnChosenOptionChosenAgain();  // nothing is shown chosen after clearing
+  EXPECT_FALSE(view_.fields[triangle::kArea].enabled);
+}
+
 struct Road {
   const char* tag;
   QuantityIndex chosen;

@@ -49,6 +49,25 @@ TEST(OptionAccessibleName, StartsWithTheCaptionWithoutItsBlank) {
             "r вписана, радиус r на вписаната окръжност");
 }
 
+// Each option says how the side follows from its measure; the side's own says that it is
+// given directly, rather than "a = a".
+TEST(OptionTooltip, SaysHowTheSideFollowsOrThatItIsGiven) {
+  EXPECT_EQ(OptionTooltip(triangle::kSide),
+            "Дадена е самата страна a: от нея следват другите величини.");
+  EXPECT_EQ(OptionTooltip(triangle::kPerimeter), "Страната от тази величина: a = P/3");
+  EXPECT_EQ(OptionTooltip(triangle::kInradius), "Страната от тази величина: a = 2·r·√3");
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    EXPECT_EQ(OptionTooltip(k).find("a = a"), std::string::npos) << k;
+  }
+}
+
+// Said at a locked field, in the system's own words.
+TEST(LockedFieldHint, SaysHowToGoOn) {
+  EXPECT_EQ(LockedFieldHint(),
+            "Полето е заключено. За нова стойност изберете величината отново или натиснете "
+            "„Изтрий“.");
+}
+
 // The exact values come from the given one; the doubles (worked out apart, in Python's IEEE
 // arithmetic) are the fields'.
 TEST(ResultExplanations, EveryResultButTheGivenOne) {

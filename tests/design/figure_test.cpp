@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <map>
 #include <numeric>
+#include <string>
+#include <vector>
 
 #include "calculation_values.h"
 #include "triangle/quantities.h"
@@ -166,6 +171,143 @@ TEST(Figure, TextsNeverOverlapNorLeaveTheFigure) {
         for (std::size_t j = i + 1; j < f.texts.size(); ++j) {
           EXPECT_FALSE(Overlap(text.box, f.texts[j].box)) << text.text << " / " << f.texts[j].text;
         }
+      }
+    }
+  }
+}
+
+// The figure names what its text alternative names: the corners A, B and C, the foot D and the
+// centre O, upright, where school figures put them.
+TEST(Figure, NamesTheCornersTheFootAndTheCentre) {
+  for (const Figure& f :
+       {DescribeFigure(), DescribeFigure(triangle::kHeight, Calculation(triangle::kHeight, 3),
+                                         triangle::BulgarianFormat())}) {
+    std::map<std::string, FigureText::Box> names;
+    for (const FigureText& text : f.texts) {
+      if (text.part != FigurePart::kPoint) continue;
+      EXPECT_TRUE(names.emplace(text.text, text.box).second) << text.text << " twice";
+      EXPECT_FALSE(text.italic) << text.text;
+      EXPECT_EQ(text.lines, std::vector<std::string>{text.text});
+    }
+    ASSERT_EQ(names.size(), 5u);
+    for (const char* name : {"A", "B", "C", "D", "O"}) {
+      EXPECT_EQ(names.count(name), 1u) << name;
+      EXPECT_NE(f.description.find(name), std::string::npos) << name;
+    }
+    const auto right = [](const FigureText::Box& box) { return box.left + box.width; };
+    const auto bottom = [](const FigureText::Box& box) { return box.top + box.height; };
+    EXPECT_LE(right(names["A"]), f.a.x) << "A left of its corner";
+    EXPECT_GE(names["A"].top + names["A"].height / 2, f.a.y) << "and below it";
+    EXPECT_GE(names["B"].left, f.b.x) << "B right of its corner";
+    EXPECT_GE(names["B"].top + names["B"].height / 2, f.b.y) << "and below it";
+    EXPECT_LE(bottom(names["C"]), f.c.y) << "C above its corner";
+    EXPECT_LT(names["C"].left, f.c.x);
+    EXPECT_GT(right(names["C"]), f.c.x);
+    EXPECT_GE(names["D"].top, f.d.y) << "D below the foot";
+    EXPECT_LT(names["D"].left, f.d.x);
+    EXPECT_GT(right(names["D"]), f.d.x);
+    EXPECT_LE(right(names["O"]), f.o.x) << "O beside the centre";
+    EXPECT_LT(names["O"].top, f.o.y);
+    EXPECT_GT(bottom(names["O"]), f.o.y);
+    EXPECT_LT(Distance({names["O"].left + names["O"].width / 2, names["O"].top}, f.o), 25);
+  }
+}
+
+// How far a text's box stays from a line or a circle of the figure, in figure units; 0 when
+// it touches or crosses it.
+double BoxToPoint(const FigureText::Box& box, FigurePoint p) {
+  const double dx = std::max({box.left - p.x, 0.0, p.x - (box.left + box.width)});
+  const double dy = std::max({box.top - p.y, 0.0, p.y - (box.top + box.height)});
+  return std::hypot(dx, dy);
+}
+
+double PointToSegment(FigurePoint p, FigurePoint from, FigurePoint to) {
+  const double length_squared = std::pow(to.x - from.x, 2) + std::pow(to.y - from.y, 2);
+  const double t =
+      length_squared == 0
+          ? 0
+          : std::clamp(((p.x - from.x) * (to.x - from.x) + (p.y - from.y) * (to.y - from.y)) /
+                           length_squared,
+                       0.0, 1.0);
+  return Distance(p, {from.x + t * (to.x - from.x), from.y + t * (to.y - from.y)});
+}
+
+double BoxToSegment(const FigureText::Box& box, FigurePoint from, FigurePoint to) {
+  // Sampled finely enough that a crossing shows as a point inside the box.
+  double nearest = std::numeric_limits<double>::infinity();
+  constexpr int kSteps = 400;
+  for (int k = 0; k <= kSteps; ++k) {
+    const double t = static_cast<double>(k) / kSteps;
+    nearest = std::min(
+        nearest, BoxToPoint(box, {from.x + t * (to.x - from.x), from.y + t * (to.y - from.y)}));
+  }
+  // The box's corners against the segment itself, exactly.
+  for (const FigurePoint corner :
+       {FigurePoint{box.left, box.top}, FigurePoint{box.left + box.width, box.top},
+        FigurePoint{box.left, box.top + box.height},
+        FigurePoint{box.left + box.width, box.top + box.height}}) {
+    nearest = std::min(nearest, PointToSegment(corner, from, to));
+  }
+  return nearest;
+}
+
+double BoxToCircle(const FigureText::Box& box, FigurePoint centre, double radius) {
+  const double nearest = BoxToPoint(box, centre);
+  double farthest = 0;
+  for (const double x : {box.left, box.left + box.width}) {
+    for (const double y : {box.top, box.top + box.height}) {
+      farthest = std::max(farthest, Distance({x, y}, centre));
+    }
+  }
+  if (farthest < radius) return radius - farthest;  // wholly inside
+  if (nearest > radius) return nearest - radius;    // wholly outside
+  return 0;
+}
+
+// No text sits on a line or a circle of the figure, however thick the given measure draws
+// it, nor on the foot's dot: at least a unit of white lies between each text's box and each
+// stroke's edge. For every given measure, values of every size, and before any calculation.
+TEST(Figure, NoTextSitsOnALineOrACircle) {
+  std::vector<Figure> figures = {DescribeFigure()};
+  for (QuantityIndex given = 0; given < triangle::kQuantityCount; ++given) {
+    for (const double value : {0.001, 12.0, 1e5, 1e99}) {
+      figures.push_back(
+          DescribeFigure(given, Calculation(given, value), triangle::BulgarianFormat()));
+    }
+  }
+  constexpr double kClearance = 1;
+  for (const Figure& f : figures) {
+    SCOPED_TRACE(testing::Message()
+                 << "given " << (f.given ? *f.given : -1) << ", " << f.texts.back().text);
+    for (const FigureText& text : f.texts) {
+      for (const FigureShape& shape : f.shapes) {
+        const double half_stroke = shape.ink.stroke_width / 2;
+        double apart = std::numeric_limits<double>::infinity();
+        switch (shape.kind) {
+          case FigureShape::Kind::kCircle:
+            if (shape.ink.fill && shape.part != FigurePart::kArea) {  // a dot
+              apart = BoxToPoint(text.box, shape.centre) - shape.radius - half_stroke;
+            } else if (shape.ink.stroke_width > 0) {
+              apart = BoxToCircle(text.box, shape.centre, shape.radius) - half_stroke;
+            }
+            break;
+          case FigureShape::Kind::kPolygon:
+          case FigureShape::Kind::kPolyline:
+            if (shape.ink.stroke_width <= 0) break;  // the area's fill is no line
+            for (std::size_t k = 0; k + 1 < shape.points.size(); ++k) {
+              apart = std::min(apart, BoxToSegment(text.box, shape.points[k], shape.points[k + 1]) -
+                                          half_stroke);
+            }
+            if (shape.kind == FigureShape::Kind::kPolygon) {
+              apart = std::min(
+                  apart,
+                  BoxToSegment(text.box, shape.points.back(), shape.points.front()) - half_stroke);
+            }
+            break;
+        }
+        EXPECT_GE(apart, kClearance)
+            << "\"" << text.text << "\" and the shape of part " << static_cast<int>(shape.part)
+            << " (measures " << static_cast<int>(shape.measures) << ")";
       }
     }
   }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The real program under Xvfb with the AT-SPI accessibility bus: lists its controls with their
-# accessible names, then calculates (area 12) and reads what the result fields announced.
+# accessible names, then calculates (area 12) and reads what the result fields announced;
+# before and after, and once another measure is chosen, checks the window's role, which
+# fields are told editable and the options' descriptions.
 # Needs dbus, at-spi2-core and python3-pyatspi. Usage: accessibility_check.sh PROGRAM
 set -euo pipefail
 if [[ -z "${DBUS_SESSION_BUS_ADDRESS:-}" || -z "${IN_OWN_SESSION:-}" ]]; then
@@ -15,6 +17,7 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
 start_in_background "$program"
 window=$(wait_for_window)
 /usr/bin/python3 "$here/atspi_session.py" list
+/usr/bin/python3 "$here/atspi_session.py" states  # nothing chosen: every field read-only
 
 /usr/bin/python3 "$here/atspi_session.py" watch 3 >"$workdir/watch" &
 watcher=$!
@@ -25,3 +28,7 @@ xdotool type --delay 20 "12"
 click_at "$window" 320 152   # Изчисли
 wait "$watcher" || { cat "$workdir/watch"; exit 1; }
 grep -v ready "$workdir/watch"
+/usr/bin/python3 "$here/atspi_session.py" states  # after the calculation: every field locked
+click_at "$window" 24 148    # the median option: its field alone takes typing
+sleep 0.3
+/usr/bin/python3 "$here/atspi_session.py" states медиана

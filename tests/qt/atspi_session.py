@@ -4,7 +4,8 @@
 Lists every control with its role and name, then, after the caller's calculation, the new
 values the result fields announced and the texts they hold. Fails when a control has no name
 or when no result field announced its new text.
-Usage: atspi_session.py list | atspi_session.py watch SECONDS
+Usage: atspi_session.py list | atspi_session.py states [EDITABLE FIELD NAME...] |
+atspi_session.py watch SECONDS
 """
 import sys
 import time
@@ -44,6 +45,38 @@ def list_controls():
         sys.exit(f"FAIL: {unnamed} controls have no accessible name")
 
 
+def states(expected_editable):
+    """Checks what a screen reader is told of the window and its fields: the window is a
+    window (not a "filler"), exactly the fields named in `expected_editable` report an editable
+    state, the read-only ones report being read-only, and every option's description says
+    something."""
+    window = find_application()[0]
+    failures = []
+    role = window.getRoleName()
+    print(f"window role: {role}")
+    if role not in ("frame", "window", "dialog"):
+        failures.append(f"the window's role is {role!r}")
+    for control in controls(window):
+        role = control.getRoleName()
+        state = control.getState()
+        if role == "text":
+            editable = state.contains(pyatspi.STATE_EDITABLE)
+            read_only = state.contains(pyatspi.STATE_READ_ONLY)
+            print(f"  text {control.name}: {'editable' if editable else 'not editable'}"
+                  f"{', read-only' if read_only else ''}")
+            if editable != (control.name in expected_editable):
+                failures.append(f"{control.name}: editable is {editable}")
+            if not editable and not read_only:
+                failures.append(f"{control.name}: not reported read-only")
+        elif role == "radio button":
+            description = control.description
+            print(f"  option {control.name}: {description!r}")
+            if not description or "a = a" in description:
+                failures.append(f"option {control.name} is described as {description!r}")
+    if failures:
+        sys.exit("FAIL: " + "; ".join(failures))
+
+
 def watch(seconds):
     find_application()
     announced = {}
@@ -65,5 +98,7 @@ def watch(seconds):
 if __name__ == "__main__":
     if sys.argv[1] == "list":
         list_controls()
+    elif sys.argv[1] == "states":
+        states(set(sys.argv[2:]))
     else:
         watch(float(sys.argv[2]))

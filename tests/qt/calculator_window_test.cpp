@@ -91,6 +91,7 @@ TEST_F(CalculatorWindowTest, RefusesAFifthCharacterUntilACalculationLiftsTheLimi
   EXPECT_EQ(window_.Field(triangle::kArea)->text(), QStringLiteral("1234"));
   Press(0);
   Choose(triangle::kSide);
+  QTest::keyClick(window_.Field(triangle::kSide), Qt::Key_End);  // typing after the shown text
   Type(triangle::kSide, QStringLiteral("99"));
   EXPECT_EQ(window_.Field(triangle::kSide)->text(), QStringLiteral("53.383599"));
 }

@@ -156,6 +156,39 @@ TEST_F(CalculatorWindowTest, EveryControlHasABulgarianAccessibleName) {
   }
 }
 
+// Screen readers are told that the calculator is a window, that a locked field is read-only
+// and not editable, and what the side's option means.
+TEST_F(CalculatorWindowTest, ScreenReadersHearAWindowReadOnlyResultsAndMeaningfulOptions) {
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(&window_)->role(), QAccessible::Window);
+  const auto state = [this](QuantityIndex k) {
+    return QAccessible::queryAccessibleInterface(window_.Field(k))->state();
+  };
+  Choose(triangle::kArea);
+  Type(triangle::kArea, QStringLiteral("12"));
+  EXPECT_TRUE(state(triangle::kArea).editable);
+  EXPECT_FALSE(state(triangle::kArea).readOnly);
+  EXPECT_NE(QAccessible::queryAccessibleInterface(window_.Field(triangle::kArea))
+                ->editableTextInterface(),
+            nullptr);
+  EXPECT_TRUE(state(triangle::kSide).readOnly);
+  Press(0);
+  for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    SCOPED_TRACE(k);
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(window_.Field(k));
+    EXPECT_FALSE(field->state().editable);
+    EXPECT_TRUE(field->state().readOnly);
+    EXPECT_EQ(field->editableTextInterface(), nullptr);
+    ASSERT_NE(field->textInterface(), nullptr);
+    EXPECT_EQ(field->textInterface()->text(0, field->textInterface()->characterCount()),
+              window_.Field(k)->text());
+    EXPECT_EQ(field->text(QAccessible::Value), window_.Field(k)->text());
+  }
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window_.Option(triangle::kSide))
+                ->text(QAccessible::Description),
+            QStringLiteral("Дадена е самата страна a: от нея следват другите величини.\n"
+                           "F1: решението и чертежът"));
+}
+
 // Whether result fields announce their new text is checked on the real accessibility bus by
 // accessibility_check.sh: Qt's offscreen platform has no accessibility to send it to.
 

@@ -1091,5 +1091,240 @@ TEST_F(CalculatorWindowTest, RepeatedUseLeaksNoWindowsObjects) {
   EXPECT_EQ(GetGuiResources(process, GR_USEROBJECTS), user);
 }
 
+const std::wstring kAreaTwelve[] = {L"5.2643", L"15.7929", L"12",     L"4.5590",
+                                    L"4.5590", L"4.5590",  L"3.0393", L"1.5197"};
+
+// Where the selection starts and ends, and where the caret is.
+struct Selection {
+  DWORD start;
+  DWORD end;
+  DWORD caret;
+};
+Selection SelectionOf(HWND field) {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  POINT caret{};
+  GetCaretPos(&caret);
+  const LRESULT at = SendMessageW(field, EM_CHARFROMPOS, 0, MAKELPARAM(caret.x, caret.y + 2));
+  return {start, end, LOWORD(at)};
+}
+
+// After a calculation, each other measure's field shows its result when chosen, wholly
+// selected: a digit typed then is the new value, not a digit added to the old one.
+TEST_F(CalculatorWindowTest, ChoosingAMeasureSelectsItsTextSoThatTypingReplacesIt) {
+  const struct {
+    const char* way;
+    void (*choose)(HWND option);
+  } ways[] = {{"a click", [](HWND option) { Click(option); }},
+              {"Space", [](HWND option) {
+                 SetFocus(option);
+                 SendMessageW(option, WM_KEYDOWN, VK_SPACE, 0);
+                 SendMessageW(option, WM_KEYUP, VK_SPACE, 0);
+               }}};
+  for (const auto& way : ways) {
+    for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+      if (k == triangle::kArea) continue;
+      SCOPED_TRACE(testing::Message() << way.way << " on " << k);
+      Click(window_->CommandButton(1));
+      Enter(triangle::kArea, L"12");
+      Click(window_->CommandButton(0));
+      ASSERT_EQ(Field(k), kAreaTwelve[k]);
+      way.choose(window_->Option(k));
+      const HWND field = window_->Field(k);
+      ASSERT_EQ(GetFocus(), field);
+      EXPECT_EQ(Field(k), kAreaTwelve[k]) << "the text stays shown";
+      const Selection selection = SelectionOf(field);
+      EXPECT_EQ(selection.start, 0u);
+      EXPECT_EQ(selection.end, kAreaTwelve[k].size());
+      EXPECT_EQ(selection.caret, 0u) << "shown from its first digit";
+      Type(field, L"6");
+      EXPECT_EQ(Field(k), L"6");
+    }
+  }
+}
+
+// Down and Right go to the next option in the measures' order, Up and Left to the previous
+// one, round at both ends, whichever column the option stands in, and choose it.
+TEST_F(CalculatorWindowTest, ArrowKeysGoRoundTheOptionsInTheirOrder) {
+  const struct {
+    WPARAM key;
+    int step;
+  } keys[] = {{VK_DOWN, 1}, {VK_RIGHT, 1}, {VK_UP, 7}, {VK_LEFT, 7}};
+  for (const auto& key : keys) {
+    for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+      const auto next = static_cast<triangle::QuantityIndex>((k + key.step) % 8);
+      SCOPED_TRACE(testing::Message() << "key " << key.key << " from " << k);
+      Click(window_->Option(k));
+      SetFocus(window_->Option(k));
+      MSG message = KeyDown(window_->Option(k), key.key);
+      EXPECT_TRUE(window_->HandleKeyboardMessage(message));
+      EXPECT_EQ(GetFocus(), window_->Option(next));
+      EXPECT_EQ(window_->SelectedOption(), next);
+      EXPECT_TRUE(IsChecked(window_->Option(next)));
+      EXPECT_FALSE(IsChecked(window_->Option(k)));
+      EXPECT_FALSE(IsReadOnly(window_->Field(next)));
+    }
+  }
+}
+
+RECT ClientRectOf(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+bool Intersect(const RECT& a, const RECT& b) {
+  RECT both{};
+  return IntersectRect(&both, &a, &b) != FALSE;
+}
+
+// A locked field clicked or typed into says how to go on, over the top of the statement,
+// covering no field and no button; it stays locked. Choosing a measure takes the hint away.
+TEST_F(CalculatorWindowTest, ALockedFieldClickedOrTypedIntoSaysHowToGoOn) {
+  const std::wstring hint =
+      L"Полето е заключено. За нова стойност изберете величината отново или натиснете „Изтрий“.";
+  const struct {
+    const char* way;
+    void (*act)(HWND field);
+  } ways[] = {{"a click",
+               [](HWND field) {
+                 SendMessageW(field, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+                 SendMessageW(field, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+               }},
+              {"a digit",
+               [](HWND field) {
+                 SetFocus(field);
+                 Type(field, L"7");
+               }},
+              {"Backspace", [](HWND field) {
+                 SetFocus(field);
+                 SendMessageW(field, WM_KEYDOWN, VK_END, 0);
+                 SendMessageW(field, WM_CHAR, 0x08, 0);
+               }}};
+  for (const auto& way : ways) {
+    for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+      SCOPED_TRACE(testing::Message() << way.way << " on " << k);
+      Click(window_->CommandButton(1));
+      Enter(triangle::kArea, L"12");
+      Click(window_->CommandButton(0));
+      ASSERT_FALSE(window_->LockedFieldHintShows());
+      const HWND field = window_->Field(k);
+      way.act(field);
+      ASSERT_TRUE(window_->LockedFieldHintShows());
+      const HWND notice = window_->LockedFieldHintControl();
+      EXPECT_TRUE(IsWindowVisible(notice));
+      EXPECT_EQ(TextOf(notice), hint);
+      EXPECT_EQ(Field(k), kAreaTwelve[k]) << "still locked";
+      EXPECT_TRUE(IsReadOnly(field));
+      const RECT shown = ClientRectOf(notice);
+      EXPECT_EQ(shown.left, 24);
+      EXPECT_EQ(shown.top, 232);
+      EXPECT_EQ(shown.right, 24 + 449);
+      EXPECT_GT(shown.bottom - shown.top, 20) << "room for its lines";
+      EXPECT_LE(shown.bottom, 232 + 121);
+      for (triangle::QuantityIndex m = 0; m < triangle::kQuantityCount; ++m) {
+        EXPECT_FALSE(Intersect(shown, ClientRectOf(window_->Field(m)))) << m;
+        EXPECT_FALSE(Intersect(shown, ClientRectOf(window_->Option(m)))) << m;
+      }
+      for (int b = 0; b < 2; ++b) {
+        EXPECT_FALSE(Intersect(shown, ClientRectOf(window_->CommandButton(b)))) << b;
+      }
+      Click(window_->Option(static_cast<triangle::QuantityIndex>((k + 1) % 8)));
+      EXPECT_FALSE(window_->LockedFieldHintShows());
+      EXPECT_FALSE(IsWindowVisible(notice));
+    }
+  }
+  // An editable field takes the typing and says nothing.
+  Enter(triangle::kSide, L"5");
+  EXPECT_FALSE(window_->LockedFieldHintShows());
+}
+
+// Dispatches what the window's queue holds, as its message loop does.
+void Pump(CalculatorWindow& window) {
+  MSG message{};
+  for (int round = 0; round < 3; ++round) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (!window.HandleKeyboardMessage(message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+      }
+    }
+    std::this_thread::sleep_for(50ms);
+  }
+}
+
+void PostClick(HWND control) {
+  PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+}
+
+COLORREF GroundOf(HWND field) {
+  UpdateWindow(field);
+  RECT client{};
+  GetClientRect(field, &client);
+  const HDC dc = GetDC(field);
+  const COLORREF ground = GetPixel(dc, client.right - 4, client.bottom / 2);
+  ReleaseDC(field, dc);
+  return ground;
+}
+
+// The same through the message loop, as the mouse and the keyboard reach the window.
+TEST_F(CalculatorWindowTest, ALockedFieldLooksReadOnlyAfterRealClicks) {
+  PostClick(window_->Option(triangle::kArea));
+  Pump(*window_);
+  for (const wchar_t c : std::wstring(L"12")) {
+    PostMessageW(window_->Field(triangle::kArea), WM_CHAR, c, 1);
+  }
+  Pump(*window_);
+  ASSERT_EQ(Field(triangle::kArea), L"12");
+  PostClick(window_->CommandButton(0));
+  Pump(*window_);
+  ASSERT_EQ(Field(triangle::kSide), L"5.2643");
+  EXPECT_TRUE(IsReadOnly(window_->Field(triangle::kArea)));
+  EXPECT_EQ(GroundOf(window_->Field(triangle::kArea)), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(GroundOf(window_->Field(triangle::kSide)), GetSysColor(COLOR_BTNFACE));
+}
+
+// A locked field looks read-only: the grey ground of a field that takes no typing, also the
+// field that was just typed into, and no caret in it when it has the focus.
+TEST_F(CalculatorWindowTest, ALockedFieldLooksReadOnly) {
+  Enter(triangle::kArea, L"12");
+  ASSERT_EQ(GetFocus(), window_->Field(triangle::kArea));
+  // As a click on it does, the button takes the focus before it calculates.
+  SetFocus(window_->CommandButton(0));
+  Click(window_->CommandButton(0));
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    SCOPED_TRACE(k);
+    const HWND field = window_->Field(k);
+    UpdateWindow(field);
+    RECT client{};
+    GetClientRect(field, &client);
+    const HDC dc = GetDC(field);
+    const COLORREF ground = GetPixel(dc, client.right - 4, client.bottom / 2);
+    ReleaseDC(field, dc);
+    EXPECT_EQ(ground, GetSysColor(COLOR_BTNFACE));
+  }
+}
+
+// After a calculation the given measure chosen again takes a new value: its field, text kept
+// and selected, replaces it with what is typed; the results stay locked.
+TEST_F(CalculatorWindowTest, TheGivenMeasureChosenAgainTakesANewValue) {
+  Enter(triangle::kArea, L"12");
+  Click(window_->CommandButton(0));
+  const HWND field = window_->Field(triangle::kArea);
+  ASSERT_TRUE(IsReadOnly(field));
+  Click(window_->Option(triangle::kArea));
+  EXPECT_FALSE(IsReadOnly(field));
+  EXPECT_EQ(GetFocus(), field);
+  EXPECT_EQ(Field(triangle::kArea), L"12");
+  EXPECT_EQ(SelectionOf(field).end, 2u);
+  EXPECT_TRUE(IsReadOnly(window_->Field(triangle::kSide)));
+  Type(field, L"3");
+  Click(window_->CommandButton(0));
+  EXPECT_EQ(Field(triangle::kSide), L"2.6321");
+}
+
 }  // namespace
 }  // namespace win32_ui
