@@ -36,6 +36,10 @@ EMSCRIPTEN_KEEPALIVE void calculator_option_click(int index) {
   if (window) window->OnOptionClick(index);
 }
 
+EMSCRIPTEN_KEEPALIVE void calculator_option_chosen_again() {
+  if (window) window->OnChosenOptionChosenAgain();
+}
+
 EMSCRIPTEN_KEEPALIVE void calculator_command_click(int index) {
   if (window) window->OnCommandClick(index);
 }

@@ -493,6 +493,14 @@
     if (chosen !== next) chooseOption(next);
   }
 
+  // The chosen measure once more, after a calculation: its field takes a new value again, as
+  // the locked field's hint says.
+  function chooseAgain() {
+    hideReadingNotice();
+    hideLockedHint();
+    module._calculator_option_chosen_again();
+  }
+
   // The behaviour hears of an option only when it becomes the chosen one: choosing the chosen
   // option again keeps what was typed. A click (a tap, Space) comes before the change.
   fields.forEach(refuseLongEdits);
@@ -500,9 +508,8 @@
     radio.addEventListener('click', () => {
       if (!radio.checked) return;
       if (chosen !== k) chooseOption(k);
+      else if (module && isLocked(fields[k])) chooseAgain();
       focusField(k);
-      // The chosen measure again, after a calculation: its field stays locked, and says so.
-      showLockedHint(fields[k]);
     });
     radio.addEventListener('change', () => {
       if (radio.checked && chosen !== k) chooseOption(k);

@@ -38,6 +38,11 @@ void WebWindow::OnOptionClick(int index) {
   ShowCalculation();
 }
 
+void WebWindow::OnChosenOptionChosenAgain() {
+  controller_.OnChosenOptionChosenAgain();
+  ShowCalculation();
+}
+
 // The event boundary: a failed calculation is reported here and the page stays as the
 // behaviour left it, so the user can correct the value and go on.
 void WebWindow::OnCommandClick(int index) {

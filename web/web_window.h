@@ -20,6 +20,8 @@ class WebWindow final : public platform::WindowView {
   explicit WebWindow(triangle::NumberFormat format);
 
   void OnOptionClick(int index);
+  // The chosen option chosen once more: after a calculation its field takes a new value.
+  void OnChosenOptionChosenAgain();
   void OnCommandClick(int index);
   // The unit the solution and the figure label lengths with (design::LengthUnit's order);
   // they are redrawn with it at once. Others are ignored.
