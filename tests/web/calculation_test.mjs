@@ -25,8 +25,8 @@ for (const { locale, typed, shown } of roads) {
       // The figure shows the given measure and every value as its field does.
       await expect(page.locator('#figure')).toHaveClass('figure given-2');
       await expect(page.locator('[id^=value-]')).toHaveText(shown);
-      // A full-precision title beside the four decimals, from the formula.
-      await expect(field(page, 1)).toHaveAttribute('title', /^P = 3·a\n= 15[.,]79/);
+      // A full-precision title beside the four decimals, from the formula, with the exact value.
+      await expect(field(page, 1)).toHaveAttribute('title', /^P = 3·a = 12·⁴√3\n≈ 15[.,]79/);
     });
   });
 }

@@ -76,8 +76,9 @@ for (const { how, options, reach } of details) {
       await expect(field(page, 1)).toBeFocused();
       const box = page.locator('#result-details');
       await expect(box).toBeVisible();
-      // P = 3·a in full, in doubles, wider than its field in the design's layout.
-      await expect(box).toHaveText(`P = 3·a\n= ${3 * 1234.5678}`);
+      // P = 3·a exactly (3·1234.5678 = 3703.7034), then in full in doubles, which round it:
+      // wider than its field in the design's layout.
+      await expect(box).toHaveText(`P = 3·a = 3,703.7034\n≈ ${3 * 1234.5678}`);
       const [detail, result] = await Promise.all([box.boundingBox(), field(page, 1).boundingBox()]);
       expect(detail.y).toBeGreaterThanOrEqual(result.y + result.height);
       expect(detail.x + detail.width).toBeLessThanOrEqual(options.viewport.width);
