@@ -18,13 +18,13 @@ namespace design {
 
 // The formula that gave measure `field` when `given` was the chosen measure, with the exact
 // value where there is one (triangle/exact_measures.h), and the value at full precision, after
-// "≈" where that is not the exact value: "h = a·√3/2 = 2·⁴√27\n≈ 4.559014113909555".
+// "≈" where that is not the exact value: "h = a·√3/2 = 2·⁴√27\n≈ 4.559014113909556".
 std::string ResultExplanation(triangle::QuantityIndex field, triangle::QuantityIndex given,
                               double value, const triangle::NumberFormat& format,
                               const std::optional<triangle::ExactValue>& exact = std::nullopt);
 // The same, said in Bulgarian words (SpokenFormula, SpokenExact), for tooltips' and fields'
 // accessible descriptions: "хаш равно на а по корен квадратен от 3 делено на 2, равно на 2
-// корен четвърти от 27, приблизително 4,559014113909555".
+// корен четвърти от 27, приблизително 4,559014113909556".
 std::string SpokenExplanation(triangle::QuantityIndex field, triangle::QuantityIndex given,
                               double value,
                               const std::optional<triangle::ExactValue>& exact = std::nullopt);

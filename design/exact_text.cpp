@@ -203,8 +203,8 @@ std::string SpokenFormula(std::string_view formula) {
       in_word = false;
     } else if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
       static constexpr std::string_view kLetters[][2] = {
-          {"a", "а"},  {"P", "пе"}, {"S", "ес"}, {"h", "хаш"},       {"m", "ем"},
-          {"l", "ел"}, {"D", "де"}, {"O", "о"},  {"R", "голямо ер"}, {"r", "малко ер"}};
+          {"a", "а"},  {"P", "пе"}, {"S", "ес"},        {"h", "хаш"},
+          {"m", "ем"}, {"l", "ел"}, {"R", "голямо ер"}, {"r", "малко ер"}};
       std::string_view name = "буква";
       for (const auto& [letter, letter_name] : kLetters) {
         if (letter.front() == c) name = letter_name;
