@@ -13,8 +13,8 @@ namespace {
 
 triangle::NumberFormat settings{.group_sizes = {}};
 std::unique_ptr<web::WebWindow> window;
-std::string measures_text;                 // kept until the next call, for the page to read
-std::optional<web::CalculationLink> link;  // the last fragment read, for the page to read
+std::string measures_text;                      // kept until the next call, for the page to read
+std::optional<web::CalculationLink> read_link;  // the last fragment read, for the page to read
 
 }  // namespace
 
@@ -51,13 +51,17 @@ EMSCRIPTEN_KEEPALIVE void calculator_unit_choice(int index) {
 // The calculation a fragment of the page's address holds: its measure (-1: not one of ours),
 // then its text and unit.
 EMSCRIPTEN_KEEPALIVE int calculator_read_link(const char* fragment) {
-  link = web::ReadLinkFragment(fragment);
-  return link ? link->measure : -1;
+  read_link = web::ReadLinkFragment(fragment);
+  return read_link ? read_link->measure : -1;
 }
 
-EMSCRIPTEN_KEEPALIVE const char* calculator_link_text() { return link ? link->text.c_str() : ""; }
+EMSCRIPTEN_KEEPALIVE const char* calculator_link_text() {
+  return read_link ? read_link->text.c_str() : "";
+}
 
-EMSCRIPTEN_KEEPALIVE int calculator_link_unit() { return link ? static_cast<int>(link->unit) : 0; }
+EMSCRIPTEN_KEEPALIVE int calculator_link_unit() {
+  return read_link ? static_cast<int>(read_link->unit) : 0;
+}
 
 EMSCRIPTEN_KEEPALIVE const char* calculator_measures_text() {
   measures_text = window ? window->MeasuresAsText() : std::string();

@@ -259,16 +259,23 @@
     () => copyText(solutionText, copyNotice.dataset.solution));
 
   // The address of the calculation the page shows: the fragment replaces the current entry of
-  // the history, which gains none; without a calculation the page's own fragment goes.
+  // the history, which gains none; without a calculation the page's own fragment goes. It is
+  // written in a task of its own, after the results are on the screen, once for any number of
+  // calculations in one task.
   let linkFragment = '';
-  function showLink(fragment) {
-    linkFragment = fragment;
+  let linkTimer = 0;
+  function writeLink() {
+    linkTimer = 0;
     try {
       history.replaceState(history.state, '',
-                           fragment ? `#${fragment}` : location.pathname + location.search);
+                           linkFragment ? `#${linkFragment}` : location.pathname + location.search);
     } catch {
       // A browser that limits how often a page renames itself: the button still copies it.
     }
+  }
+  function showLink(fragment) {
+    linkFragment = fragment;
+    if (!linkTimer) linkTimer = setTimeout(writeLink);
   }
   const linkAddress = () => new URL(`#${linkFragment}`, location.href).href;
   byId('copy-link').addEventListener('click',
