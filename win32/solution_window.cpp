@@ -32,6 +32,17 @@ SIZE Outer(design::PixelSize client, UINT dpi) {
   return OuterSize({client.width, client.height}, kWindowStyle, 0, dpi);
 }
 
+// The outer size of `window` were its client area `client`: with the frame it has now, which
+// Wine draws at the system's resolution whatever the window's.
+design::PixelSize Framed(HWND window, design::PixelSize client) {
+  RECT outer{};
+  RECT inner{};
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &inner);
+  return {client.width + (outer.right - outer.left) - inner.right,
+          client.height + (outer.bottom - outer.top) - inner.bottom};
+}
+
 design::PixelRect ToPixelRect(const RECT& rect) {
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
@@ -227,11 +238,11 @@ void SolutionWindow::Open() {
     // fits there.
     RECT owner{};
     GetWindowRect(owner_, &owner);
-    const SIZE start = Outer(design::SolutionWindowStartSize(static_cast<int>(dpi_)), dpi_);
-    const SIZE smallest = Outer(design::SolutionWindowSmallestSize(static_cast<int>(dpi_)), dpi_);
     const design::PixelRect placed = design::PlaceSolutionWindow(
-        ToPixelRect(owner), ToPixelRect(WorkAreaOf(owner_)), {start.cx, start.cy},
-        {smallest.cx, smallest.cy}, Scaled(design::kSolutionWindowGap, dpi_));
+        ToPixelRect(owner), ToPixelRect(WorkAreaOf(owner_)),
+        Framed(window_, design::SolutionWindowStartSize(static_cast<int>(dpi_))),
+        Framed(window_, design::SolutionWindowSmallestSize(static_cast<int>(dpi_))),
+        Scaled(design::kSolutionWindowGap, dpi_));
     SetWindowPos(window_, nullptr, placed.left, placed.top, placed.width, placed.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     placed_ = true;
@@ -385,11 +396,12 @@ LRESULT SolutionWindow::HandleMessage(HWND window, UINT message, WPARAM wparam, 
       return 0;
     case WM_GETMINMAXINFO: {
       // Its smallest readable size, or its monitor's work area where even that does not fit.
-      const SIZE smallest = Outer(design::SolutionWindowSmallestSize(static_cast<int>(dpi_)), dpi_);
+      const design::PixelSize smallest =
+          Framed(window, design::SolutionWindowSmallestSize(static_cast<int>(dpi_)));
       const RECT work = WorkAreaOf(window);
       auto& limits = *reinterpret_cast<MINMAXINFO*>(lparam);
-      limits.ptMinTrackSize = {std::min(smallest.cx, work.right - work.left),
-                               std::min(smallest.cy, work.bottom - work.top)};
+      limits.ptMinTrackSize = {std::min(smallest.width, static_cast<int>(work.right - work.left)),
+                               std::min(smallest.height, static_cast<int>(work.bottom - work.top))};
       return 0;
     }
     case WM_COMMAND:
