@@ -22,7 +22,7 @@ int Scaled(int pixels_at_96, int dots_per_inch) {
   return static_cast<int>(std::lround(static_cast<double>(pixels_at_96) * dots_per_inch / 96));
 }
 
-constexpr int kSmallestTextWidth = kSolutionLineEms * kSolutionTextSmallestPixels;
+constexpr int kSmallestTextWidth = kSolutionSmallestLineEms * kSolutionTextSmallestPixels;
 constexpr int kSmallestTextHeight =
     static_cast<int>(kSolutionSmallestLines * kLineSpacing * kSolutionTextSmallestPixels) +
     kTextFrameAndScrollBar;

@@ -10,17 +10,20 @@
 namespace design {
 
 // Its client area when it first opens, where the screen has room: the figure and the longest
-// line of a solution side by side.
-inline constexpr PixelSize kSolutionWindowStartSize{860, 540};
+// line of a solution (the side from the area, with a unit) side by side.
+inline constexpr PixelSize kSolutionWindowStartSize{1060, 560};
 // Between it and the calculator when placed beside them.
 inline constexpr int kSolutionWindowGap = 8;
 
 // The solution's text: 14 points when the window opens, growing with the figure as the window
 // grows, never below 12 points (the calculator's own) and never so large that a line of
-// kSolutionLineEms ems no longer fits across the solution.
+// kSolutionLineEms ems (the longest a solution has) no longer fits across the solution.
 inline constexpr int kSolutionTextStartPixels = 19;     // 14 points
 inline constexpr int kSolutionTextSmallestPixels = 16;  // 12 points
-inline constexpr int kSolutionLineEms = 26;             // about 55 characters of a formula
+inline constexpr int kSolutionLineEms = 34;             // about 80 characters of a formula
+// At its smallest the solution holds lines of kSolutionSmallestLineEms ems (every line but the
+// side from the area, which then scrolls sideways).
+inline constexpr int kSolutionSmallestLineEms = 26;
 // The solution shows at least this many lines (a solution has at most seven) at the smallest
 // text without scrolling.
 inline constexpr int kSolutionSmallestLines = 7;
@@ -40,7 +43,7 @@ struct SolutionWindowLayout {
 
 // The smallest client area at which everything stays readable: the figure at its smallest
 // above the choice of unit and a solution of kSolutionSmallestLines lines, each of
-// kSolutionLineEms ems, at the smallest text.
+// kSolutionSmallestLineEms ems, at the smallest text.
 PixelSize SolutionWindowSmallestSize(int dots_per_inch = 96);
 // The client area when it first opens, at `dots_per_inch`.
 PixelSize SolutionWindowStartSize(int dots_per_inch = 96);

@@ -18,8 +18,8 @@ void PrintTo(const PixelRect& rect, std::ostream* out) {
 
 namespace {
 
-// The outer size of a window whose client area is 860 x 540, and of one of 432 x 533 (its
-// smallest), with a frame of 8 pixels each side and a title bar of 31.
+// The outer size of a window whose client area is 860 x 540, and of one of 432 x 533, with a
+// frame of 8 pixels each side and a title bar of 31.
 constexpr PixelSize kPreferred{876, 579};
 constexpr PixelSize kMinimum{448, 572};
 constexpr int kGap = 8;
@@ -110,7 +110,7 @@ TEST(Placement, NeverOverTheCalculatorWhereAnySideHasRoom) {
 TEST(SolutionWindowSize, SmallestAndStartAtEachResolution) {
   EXPECT_EQ(SolutionWindowStartSize(), kSolutionWindowStartSize);
   EXPECT_EQ(SolutionWindowSmallestSize(), (PixelSize{432, 533}));
-  EXPECT_EQ(SolutionWindowStartSize(144), (PixelSize{1290, 810}));
+  EXPECT_EQ(SolutionWindowStartSize(144), (PixelSize{1590, 840}));
   EXPECT_EQ(SolutionWindowSmallestSize(144), (PixelSize{648, 800}));
   EXPECT_EQ(SolutionWindowSmallestSize(192), (PixelSize{864, 1066}));
 }
@@ -123,24 +123,24 @@ struct LayoutRow {
 
 // Worked out by hand: margins of 8, the unit's row 28 high, the figure 300 x 420 units.
 const LayoutRow kLayouts[] = {
-    // On opening: the figure as tall as the window allows but two fifths of its width; the
-    // text 19 pixels (14 points), the 502 pixels of the solution holding 26 ems of it.
-    {{860, 540},
+    // On opening: the figure as tall as the window allows, less than two fifths of its width;
+    // the text 19 pixels (14 points), the 648 pixels of the solution holding 34 ems of it.
+    {{1060, 560},
      96,
-     {{8, 8, 334, 524}, {350, 8, 116, 28}, {470, 8, 170, 28}, {350, 44, 502, 488}, 19, true}},
+     {{8, 8, 388, 544}, {404, 8, 116, 28}, {524, 8, 170, 28}, {404, 44, 648, 508}, 19, true}},
     // At its smallest: one above the other, the figure at three quarters, the text 12 points.
     {{432, 533},
      96,
      {{8, 8, 416, 315}, {8, 331, 116, 28}, {128, 331, 170, 28}, {8, 367, 416, 158}, 16, false}},
     // Maximised on a projector's 1920 x 1080: the text grows with the figure (48 pixels) as far
-    // as 26 ems fit across 1138 pixels.
+    // as 34 ems fit across 1138 pixels.
     {{1920, 1080},
      96,
-     {{8, 8, 758, 1064}, {774, 8, 116, 28}, {894, 8, 170, 28}, {774, 44, 1138, 1028}, 43, true}},
+     {{8, 8, 758, 1064}, {774, 8, 116, 28}, {894, 8, 170, 28}, {774, 44, 1138, 1028}, 33, true}},
     // Opening at 144 dots per inch: everything half as large again.
-    {{1290, 810},
+    {{1590, 840},
      144,
-     {{12, 12, 501, 786}, {525, 12, 174, 42}, {705, 12, 255, 42}, {525, 66, 753, 732}, 29, true}},
+     {{12, 12, 582, 816}, {606, 12, 174, 42}, {786, 12, 255, 42}, {606, 66, 972, 762}, 29, true}},
 };
 
 void ExpectSameLayout(const SolutionWindowLayout& actual, const SolutionWindowLayout& expected) {
@@ -186,7 +186,7 @@ TEST(SolutionWindowLayout, ReadableAtEverySizeAndResolution) {
           std::min(layout.figure.width / kFigureWidth, layout.figure.height / kFigureHeight);
       EXPECT_GE(16 * figure_scale, 12.0 * dpi / 96 - 0.01);
       EXPECT_GE(layout.text_pixels, 16 * dpi / 96);
-      EXPECT_GE(layout.text.width, kSolutionLineEms * 16 * dpi / 96);
+      EXPECT_GE(layout.text.width, kSolutionSmallestLineEms * 16 * dpi / 96);
       EXPECT_GE(layout.text.height, 7 * 16 * dpi / 96 * 6 / 5);
       EXPECT_GE(layout.text_pixels, previous_pixels);
       previous_pixels = layout.text_pixels;

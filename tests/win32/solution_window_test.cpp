@@ -168,8 +168,7 @@ TEST_F(SolutionWindowTest, LaidOutAsDesignedAtEverySize) {
   EXPECT_NE(GetWindowLongW(text, GWL_STYLE) & ES_AUTOHSCROLL, 0) << "no wrapping";
   LONG previous_height = 0;
   for (const design::PixelSize size :
-       {design::SolutionWindowSmallestSize(), design::kSolutionWindowStartSize,
-        design::PixelSize{1000, 700}}) {
+       {design::SolutionWindowSmallestSize(), design::PixelSize{1000, 700}}) {
     SCOPED_TRACE(size.width);
     RECT outer{0, 0, size.width, size.height};
     AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongW(solution.Handle(), GWL_STYLE)),
