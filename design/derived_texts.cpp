@@ -1,6 +1,8 @@
 #include "design/derived_texts.h"
 
+#include "design/exact_text.h"
 #include "design/texts.h"
+#include "triangle/exact_measures.h"
 #include "triangle/format_result.h"
 
 namespace design {
@@ -38,24 +40,58 @@ std::string DecimalSignName(const std::string& separator) {
   return "„" + separator + "“";
 }
 
+// The side comes from the given measure; every other measure comes from the side.
+std::string_view ExplainedFormula(triangle::QuantityIndex field, triangle::QuantityIndex given) {
+  return field == triangle::kSide ? texts::kSideFromMeasure.at(static_cast<std::size_t>(given))
+                                  : texts::kFormulaFromSide.at(static_cast<std::size_t>(field));
+}
+
 }  // namespace
 
 std::string ResultExplanation(triangle::QuantityIndex field, triangle::QuantityIndex given,
-                              double value, const triangle::NumberFormat& format) {
-  // The side comes from the given measure; every other measure comes from the side.
-  const std::string_view formula = field == triangle::kSide ? texts::kSideFromMeasure.at(given)
-                                                            : texts::kFormulaFromSide.at(field);
-  return std::string(formula) + "\n= " + triangle::FormatFullPrecision(value, format);
+                              double value, const triangle::NumberFormat& format,
+                              const std::optional<triangle::ExactValue>& exact) {
+  // An exact value that the double is needs no line of its own.
+  const bool rounded = exact && !IsExactly(*exact, value);
+  std::string text(ExplainedFormula(field, given));
+  if (rounded) text.append(" = ").append(ExactText(*exact, format));
+  return text + (rounded ? "\n≈ " : "\n= ") + triangle::FormatFullPrecision(value, format);
+}
+
+std::string SpokenExplanation(triangle::QuantityIndex field, triangle::QuantityIndex given,
+                              double value, const std::optional<triangle::ExactValue>& exact) {
+  const bool rounded = exact && !IsExactly(*exact, value);
+  std::string spoken = SpokenFormula(ExplainedFormula(field, given));
+  if (rounded)
+    spoken.append(", ").append(SpokenFormula("=")).append(" ").append(SpokenExact(*exact));
+  return spoken.append(", ")
+      .append(SpokenFormula(rounded ? "≈" : "="))
+      .append(" ")
+      .append(SpokenFullPrecision(value));
 }
 
 std::array<std::string, triangle::kQuantityCount> ResultExplanations(
     triangle::QuantityIndex given, const std::array<double, triangle::kQuantityCount>& values,
     const triangle::NumberFormat& format) {
+  const auto exact = triangle::ExactMeasures(given, values.at(static_cast<std::size_t>(given)));
   std::array<std::string, triangle::kQuantityCount> explanations;
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
     if (k == given) continue;
-    explanations[static_cast<std::size_t>(k)] =
-        ResultExplanation(k, given, values[static_cast<std::size_t>(k)], format);
+    const auto index = static_cast<std::size_t>(k);
+    explanations[index] = ResultExplanation(k, given, values[index], format, exact[index]);
+  }
+  return explanations;
+}
+
+std::array<std::string, triangle::kQuantityCount> SpokenExplanations(
+    triangle::QuantityIndex given, const std::array<double, triangle::kQuantityCount>& values,
+    const triangle::NumberFormat&) {
+  const auto exact = triangle::ExactMeasures(given, values.at(static_cast<std::size_t>(given)));
+  std::array<std::string, triangle::kQuantityCount> explanations;
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    if (k == given) continue;
+    const auto index = static_cast<std::size_t>(k);
+    explanations[index] = SpokenExplanation(k, given, values[index], exact[index]);
   }
   return explanations;
 }

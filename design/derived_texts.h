@@ -2,10 +2,12 @@
 
 #include <array>
 #include <exception>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/window_view.h"
+#include "triangle/exact_value.h"
 #include "triangle/failures.h"
 #include "triangle/number_format.h"
 #include "triangle/quantity_index.h"
@@ -14,14 +16,27 @@
 // of all measures and the report of a failed calculation.
 namespace design {
 
-// The formula that gave measure `field` when `given` was the chosen measure, and the value at
-// full precision: "h = a·√3/2\n= 4.559014113909555".
+// The formula that gave measure `field` when `given` was the chosen measure, with the exact
+// value where there is one (triangle/exact_measures.h), and the value at full precision, after
+// "≈" where that is not the exact value: "h = a·√3/2 = 2·⁴√27\n≈ 4.559014113909555".
 std::string ResultExplanation(triangle::QuantityIndex field, triangle::QuantityIndex given,
-                              double value, const triangle::NumberFormat& format);
+                              double value, const triangle::NumberFormat& format,
+                              const std::optional<triangle::ExactValue>& exact = std::nullopt);
+// The same, said in Bulgarian words (SpokenFormula, SpokenExact), for tooltips' and fields'
+// accessible descriptions: "хаш равно на а по корен квадратен от 3 делено на 2, равно на 2
+// корен четвърти от 27, приблизително 4,559014113909555".
+std::string SpokenExplanation(triangle::QuantityIndex field, triangle::QuantityIndex given,
+                              double value,
+                              const std::optional<triangle::ExactValue>& exact = std::nullopt);
 
-// Each result's explanation after a calculation from `given` with the eight `values`; none
-// (an empty text) for the given measure, whose field shows what the user typed.
+// Each result's explanation after a calculation from `given` with the eight `values`, with
+// the exact values of the given one; none (an empty text) for the given measure, whose field
+// shows what the user typed.
 std::array<std::string, triangle::kQuantityCount> ResultExplanations(
+    triangle::QuantityIndex given, const std::array<double, triangle::kQuantityCount>& values,
+    const triangle::NumberFormat& format);
+// Their spoken forms, alike for every number format.
+std::array<std::string, triangle::kQuantityCount> SpokenExplanations(
     triangle::QuantityIndex given, const std::array<double, triangle::kQuantityCount>& values,
     const triangle::NumberFormat& format);
 

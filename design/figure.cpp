@@ -315,26 +315,34 @@ Figure DescribeFigure() {
 
 Figure DescribeFigure(QuantityIndex given,
                       const std::array<double, triangle::kQuantityCount>& values,
-                      const triangle::NumberFormat& format) {
+                      const triangle::NumberFormat& format, LengthUnit unit) {
   Figure figure = Drawing();
   figure.given = given;
-  AddShapes(figure);
-  AddLetters(figure);
+  // Zero or below (or not a number) is no triangle's measure: nothing to draw.
+  const bool drawn = values.at(static_cast<std::size_t>(given)) > 0;
+  if (drawn) {
+    AddShapes(figure);
+    AddLetters(figure);
+  }
   figure.description =
-      std::string(texts::kFigureDescription) + std::string(texts::kFigureGivenPrefix);
+      std::string(drawn ? texts::kFigureDescription : texts::kNoTriangleFigureDescription) +
+      std::string(texts::kFigureGivenPrefix);
   std::string readings;
   for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
     const double value = values.at(static_cast<std::size_t>(k));
     const std::string text =
-        k == given ? GivenValueText(value, format) : triangle::FormatResult(value, format);
+        (k == given ? GivenValueText(value, format) : triangle::FormatResult(value, format)) +
+        UnitText(unit, k == triangle::kArea);
     figure.texts.push_back(Reading(k, text, k == given));
     readings += (k == 0 ? "" : "; ") + figure.texts.back().text;
   }
   const std::size_t given_reading = figure.texts.size() - triangle::kQuantityCount + given;
-  figure.description += std::string(texts::kMeasureNames.at(static_cast<std::size_t>(given))) +
-                        " " + figure.texts[given_reading].text + "." +
-                        std::string(texts::kFigureGivenMarks.at(static_cast<std::size_t>(given))) +
-                        std::string(texts::kFigureValuesPrefix) + readings + ".";
+  figure.description +=
+      std::string(texts::kMeasureNames.at(static_cast<std::size_t>(given))) + " " +
+      figure.texts[given_reading].text + "." +
+      (drawn ? std::string(texts::kFigureGivenMarks.at(static_cast<std::size_t>(given)))
+             : std::string()) +
+      std::string(texts::kFigureValuesPrefix) + readings + ".";
   for (FigureText& text : figure.texts) {
     if (text.part == FigurePart::kLetter) text.given = text.measure == given;
   }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "design/solution.h"
 #include "design/window_design.h"
 #include "triangle/number_format.h"
 #include "triangle/quantity_index.h"
@@ -115,9 +116,11 @@ Figure DescribeFigure();
 
 // The figure of a calculation from measure `given` with the eight `values` at full precision:
 // the given measure stands out, and each reading shows its value as the fields write it under
-// `format` (the given one as the solution writes it, design::GivenValueText).
+// `format` (the given one as the solution writes it, design::GivenValueText), each length
+// labelled with `unit` and the area with its square. A given value of zero or below is no
+// triangle's: the figure then draws nothing, and its readings and text alternative say why.
 Figure DescribeFigure(triangle::QuantityIndex given,
                       const std::array<double, triangle::kQuantityCount>& values,
-                      const triangle::NumberFormat& format);
+                      const triangle::NumberFormat& format, LengthUnit unit = LengthUnit::kNone);
 
 }  // namespace design

@@ -30,21 +30,34 @@ struct SolutionLine {
 // "0,5000"); a value that four decimals cannot hold with all its digits ("0,123456").
 std::string GivenValueText(double value, const triangle::NumberFormat& format);
 
-// The solution's lines for a calculation from measure `given`, whose eight values (the given
-// one as read, the others as computed, at full precision) are `values`. Every number is written
-// as the fields write it under `format`; "=" leads to a value whose text is exact, "≈" to one
-// that is rounded. For the area 12:
+// The words after a length (" см") or, with `area`, after an area (" см²"), as the solution and
+// the figure write them; nothing without a unit. A label, never a conversion.
+std::string UnitText(LengthUnit unit, bool area);
+// The same, said: "сантиметра", "квадратни сантиметра".
+std::string SpokenUnit(LengthUnit unit, bool area);
+
+// The solution of a calculation from measure `given`, whose eight values (the given one as
+// read, the others as computed, at full precision) are `values`: the given value, the side
+// from it, then every other measure from the side, each with its exact value in simplest
+// radical form (triangle/exact_measures.h) where the given value has one, and after "≈" the
+// field's own text where that value's decimals do not end within four. Where the side has an
+// exact form, that form is what the later lines put in; a measure without one (its integers
+// would overflow) ends as the line did before exact values, "=" or "≈" the field's text. For
+// the area 12:
 //   Дадено: S = 12
-//   S = a·√3·a/4  ⇒  a = √(4·S/√3) = √(4·12/√3) ≈ 5,2643
-//   P = 3·a = 3·5,2643 ≈ 15,7929
-//   h = m = l = a·√3/2 = 5,2643·√3/2 ≈ 4,5590
-//   R = a/√3 = 5,2643/√3 ≈ 3,0393
-//   r = a/(2·√3) = 5,2643/(2·√3) ≈ 1,5197
+//   S = a²·√3/4  ⇒  a² = 4·S/√3  ⇒  a = √(4·S/√3) = √(4·12/√3) = 4·⁴√3 ≈ 5,2643
+//   P = 3·a = 3·4·⁴√3 = 12·⁴√3 ≈ 15,7929
+//   h = m = l = a·√3/2 = 4·⁴√3·√3/2 = 2·⁴√27 ≈ 4,5590
+//   R = a·√3/3 = 4·⁴√3·√3/3 = 4·⁴√27/3 ≈ 3,0393
+//   r = a·√3/6 = 4·⁴√3·√3/6 = 2·⁴√27/3 ≈ 1,5197
+// A given value of zero or below is no triangle's: a line before the steps says so. Every
+// number is written as the fields write it under `format`, every length labelled with `unit`.
 std::vector<std::string> SolutionLines(triangle::QuantityIndex given,
                                        const std::array<double, triangle::kQuantityCount>& values,
-                                       const triangle::NumberFormat& format);
+                                       const triangle::NumberFormat& format,
+                                       LengthUnit unit = LengthUnit::kNone);
 
-// The same lines with their spoken forms, every length labelled with `unit`.
+// The same lines with their spoken forms.
 std::vector<SolutionLine> SolutionSteps(triangle::QuantityIndex given,
                                         const std::array<double, triangle::kQuantityCount>& values,
                                         const triangle::NumberFormat& format,
@@ -53,7 +66,8 @@ std::vector<SolutionLine> SolutionSteps(triangle::QuantityIndex given,
 // The lines above, each ending in `line_break`: what a pupil copies.
 std::string SolutionText(triangle::QuantityIndex given,
                          const std::array<double, triangle::kQuantityCount>& values,
-                         const triangle::NumberFormat& format, std::string_view line_break = "\n");
+                         const triangle::NumberFormat& format, std::string_view line_break = "\n",
+                         LengthUnit unit = LengthUnit::kNone);
 
 // The solution's heading, for the window or the page that shows it.
 std::string_view SolutionTitle();

@@ -32,13 +32,17 @@ inline constexpr std::string_view kOptionNamePrefix = "Дадена величи
 inline constexpr std::array<std::string_view, 2> kInfoFieldNames = {"Условие на задачата", "Мисъл"};
 
 // How each measure follows from the side a, shown in the result fields' tooltips.
+// In school notation: the fields compute in the order that keeps their doubles bit-exact
+// (triangle/quantities.cpp), the exact values do not depend on any order.
 inline constexpr std::array<std::string_view, triangle::kQuantityCount> kFormulaFromSide = {
-    "a",          "P = 3·a",    "S = a·√3·a/4", "m = a·√3/2",
-    "h = a·√3/2", "l = a·√3/2", "R = a/√3",     "r = a/(2·√3)"};
+    "a",          "P = 3·a",    "S = a²·√3/4", "m = a·√3/2",
+    "h = a·√3/2", "l = a·√3/2", "R = a·√3/3",  "r = a·√3/6"};
 // How the side follows from each measure, shown in the options' tooltips.
 inline constexpr std::array<std::string_view, triangle::kQuantityCount> kSideFromMeasure = {
     "a = a",      "a = P/3",    "a = √(4·S/√3)", "a = 2·m/√3",
-    "a = 2·h/√3", "a = 2·l/√3", "a = R·√3",      "a = r·2·√3"};
+    "a = 2·h/√3", "a = 2·l/√3", "a = R·√3",      "a = 2·r·√3"};
+// The step between the area's formula and the side's, in the solution.
+inline constexpr std::string_view kSquaredSideFromArea = "a² = 4·S/√3";
 inline constexpr std::string_view kOptionTooltipPrefix = "Страната от тази величина: ";
 
 // The solution of a calculation, step by step: its heading, what was given, and the sign
@@ -52,6 +56,20 @@ inline constexpr std::string_view kCopySolutionCaption = "Копирай реш�
 inline constexpr std::string_view kUnitChoiceCaption = "Мерна единица:";
 inline constexpr std::array<std::string_view, 6> kUnitNames = {"", "мм", "см", "дм", "м", "км"};
 inline constexpr std::string_view kNoUnitName = "без мерна единица";
+// Each unit as said after a number, and before it for an area's square.
+inline constexpr std::array<std::string_view, 6> kSpokenUnitNames = {
+    "", "милиметра", "сантиметра", "дециметра", "метра", "километра"};
+inline constexpr std::string_view kSpokenSquarePrefix = "квадратни ";
+// The line before the steps of a solution whose given value is zero or below: the measure's
+// name and its value go between the parts.
+// "с" is "със" before a word that begins with "с" or "з", as Bulgarian writes it.
+inline constexpr std::string_view kNoTriangleBefore = "Няма триъгълник ";
+inline constexpr std::string_view kWith = "с ";
+inline constexpr std::string_view kWithBeforeSz = "със ";
+inline constexpr std::string_view kNoTriangleAfter =
+    ": дължините и лицата на триъгълниците са положителни.";
+inline constexpr std::string_view kNoTriangleFigureDescription =
+    "Чертеж: няма триъгълник с такава величина, затова не е начертан триъгълник.";
 
 // The figure's text alternative: what it draws, which measure was given, its marks and values.
 inline constexpr std::string_view kFigureDescription =

@@ -11,7 +11,7 @@ cmake --build --preset fuzz
 
 workdir=$(mktemp -d)
 trap 'rm -rf "$workdir"' EXIT
-for target in parse_number format_result controller; do
+for target in parse_number format_result controller exact_measures; do
   mkdir -p "$workdir/$target"
   # New inputs go to the scratch folder; the seeds in the repository stay as they are.
   build/fuzz/fuzz/${target}_fuzz -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \

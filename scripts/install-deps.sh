@@ -13,6 +13,7 @@ if [[ "${1:-}" == "test" ]]; then
              clang libclang-rt-14-dev valgrind gcovr strace python3-xlib
              dbus at-spi2-core python3-pyatspi desktop-file-utils appstream lintian
              dbus-x11)  # dbus-x11: the no-I/O test checks that no session bus is started
+  packages+=(espeak-ng)  # the solution's spoken forms are checked with the Bulgarian voice
   # Clang with libc++ (the clang-libcxx preset), which builds GoogleTest from Debian's sources.
   packages+=(libc++-14-dev libc++abi-14-dev googletest)
   # The Windows edition: 64- and 32-bit cross compilers, Wine to run their tests (wine32 for

@@ -112,6 +112,19 @@ std::string FormatResult(double value, const NumberFormat& format) {
   return text;
 }
 
+std::string GroupDigits(std::string_view digits, const NumberFormat& format) {
+  const Groups groups = SplitIntoGroups(digits.size(), format);
+  std::string text(digits.substr(0, groups.leading));
+  std::size_t next = groups.leading;
+  for (std::size_t group = groups.count; group-- > 0;) {
+    const std::size_t size = GroupSize(format, group);
+    text += format.group_separator;
+    text += digits.substr(next, size);
+    next += size;
+  }
+  return text;
+}
+
 std::string FormatFullPrecision(double value, const NumberFormat& format) {
   std::array<char, 32> buffer;  // the longest shortest form is 24 characters
   const auto written = fmt::format_to_n(buffer.data(), buffer.size(), FMT_COMPILE("{}"), value);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "triangle/number_format.h"
 
@@ -12,6 +13,9 @@ namespace triangle {
 // length limit; an infinity or NaN, which the calculator never produces, is written as
 // "inf", "-inf" or "nan".
 std::string FormatResult(double value, const NumberFormat& format);
+
+// Integer digits ("1234567") grouped as a result's text groups them under `format`.
+std::string GroupDigits(std::string_view digits, const NumberFormat& format);
 
 // The shortest text that reads back as exactly `value`, laid out as std::to_chars lays it out
 // (plain, with an exponent where that is shorter), with the settings' decimal separator and

@@ -22,7 +22,21 @@ TEST(ResultExplanation, TheSideFromTheGivenMeasureAndTheRestFromTheSide) {
   EXPECT_EQ(ResultExplanation(triangle::kSide, triangle::kArea, 5.25, bulgarian),
             "a = √(4·S/√3)\n= 5,25");
   EXPECT_EQ(ResultExplanation(triangle::kInradius, triangle::kArea, 0.1, bulgarian),
-            "r = a/(2·√3)\n= 0,1");
+            "r = a·√3/6\n= 0,1");
+  // With the exact value: after "≈" where the double is not it, alone where it is.
+  const triangle::ExactValue two_fourth_root_27{{2, 1}, 4, 27};
+  EXPECT_EQ(ResultExplanation(triangle::kHeight, triangle::kArea, 4.559014113909556, bulgarian,
+                              two_fourth_root_27),
+            "h = a·√3/2 = 2·⁴√27\n≈ 4,559014113909556");
+  EXPECT_EQ(ResultExplanation(triangle::kPerimeter, triangle::kSide, 7.5, bulgarian,
+                              triangle::ExactValue{{15, 2}, 1, 1}),
+            "P = 3·a\n= 7,5");
+  EXPECT_EQ(
+      SpokenExplanation(triangle::kHeight, triangle::kArea, 4.559014113909556, two_fourth_root_27),
+      "хаш равно на а по корен квадратен от 3 делено на 2, равно на 2 корен четвърти от "
+      "27, приблизително 4,559014113909556");
+  EXPECT_EQ(SpokenExplanation(triangle::kSide, triangle::kInradius, 1e-7),
+            "а равно на 2 по малко ер по корен квадратен от 3, равно на 1 по 10 на степен минус 7");
 }
 
 // Voice control finds an option by what it shows: its name starts with the caption.
@@ -35,14 +49,30 @@ TEST(OptionAccessibleName, StartsWithTheCaptionWithoutItsBlank) {
             "r вписана, радиус r на вписаната окръжност");
 }
 
+// The exact values come from the given one; the doubles (worked out apart, in Python's IEEE
+// arithmetic) are the fields'.
 TEST(ResultExplanations, EveryResultButTheGivenOne) {
-  const std::array<double, triangle::kQuantityCount> values = {1, 3, 0.5, 0.75, 0.75, 0.75, 2, 1};
+  const std::array<double, triangle::kQuantityCount> values = {1,
+                                                               3,
+                                                               0.4330127018922193,
+                                                               0.8660254037844386,
+                                                               0.8660254037844386,
+                                                               0.8660254037844386,
+                                                               0.5773502691896258,
+                                                               0.2886751345948129};
   const auto explanations =
       ResultExplanations(triangle::kPerimeter, values, triangle::DecimalPointFormat());
   EXPECT_EQ(explanations[triangle::kPerimeter], "");
   EXPECT_EQ(explanations[triangle::kSide], "a = P/3\n= 1");
-  EXPECT_EQ(explanations[triangle::kArea], "S = a·√3·a/4\n= 0.5");
-  EXPECT_EQ(explanations[triangle::kCircumradius], "R = a/√3\n= 2");
+  EXPECT_EQ(explanations[triangle::kArea], "S = a²·√3/4 = √3/4\n≈ 0.4330127018922193");
+  EXPECT_EQ(explanations[triangle::kCircumradius], "R = a·√3/3 = √3/3\n≈ 0.5773502691896258");
+  const auto spoken =
+      SpokenExplanations(triangle::kPerimeter, values, triangle::DecimalPointFormat());
+  EXPECT_EQ(spoken[triangle::kPerimeter], "");
+  EXPECT_EQ(spoken[triangle::kSide], "а равно на пе делено на 3, равно на 1");
+  EXPECT_EQ(spoken[triangle::kInradius],
+            "малко ер равно на а по корен квадратен от 3 делено на 6, равно на корен квадратен "
+            "от 3 делено на 6, приблизително 0,2886751345948129");
 }
 
 TEST(LengthLimitHint, SaysHowManyCharactersFit) {

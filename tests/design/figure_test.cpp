@@ -185,3 +185,37 @@ TEST(Figure, ALongReadingShrinksOnOneLine) {
 
 }  // namespace
 }  // namespace design
+
+namespace design {
+namespace {
+
+// With a unit, every length's reading carries it and the area's its square: a label only.
+TEST(Figure, ReadingsCarryTheUnit) {
+  const Figure f = DescribeFigure(triangle::kArea, test_support::Calculation(triangle::kArea, 12),
+                                  triangle::BulgarianFormat(), LengthUnit::kCentimetre);
+  EXPECT_EQ(f.texts.at(4 + triangle::kArea).text, "S = 12 см²");
+  EXPECT_EQ(f.texts.at(4 + triangle::kSide).text, "a = 5,2643 см");
+  EXPECT_EQ(f.texts.at(4 + triangle::kInradius).text, "r = 1,5197 см");
+  EXPECT_NE(f.description.find("S = 12 см²"), std::string::npos) << f.description;
+}
+
+// Zero or below is no triangle's measure: nothing is drawn, and the text alternative says so.
+TEST(Figure, NoTriangleForAValueOfZeroOrBelow) {
+  for (const double value : {0.0, -3.0}) {
+    const Figure f =
+        DescribeFigure(triangle::kHeight, test_support::Calculation(triangle::kHeight, value),
+                       triangle::DecimalPointFormat());
+    EXPECT_TRUE(f.shapes.empty());
+    ASSERT_EQ(f.texts.size(), static_cast<std::size_t>(triangle::kQuantityCount));
+    for (const FigureText& text : f.texts) EXPECT_EQ(text.part, FigurePart::kReading);
+    EXPECT_TRUE(f.description.starts_with(
+        "Чертеж: няма триъгълник с такава величина, затова не е начертан триъгълник."))
+        << f.description;
+  }
+  EXPECT_FALSE(DescribeFigure(triangle::kHeight, test_support::Calculation(triangle::kHeight, 3),
+                              triangle::DecimalPointFormat())
+                   .shapes.empty());
+}
+
+}  // namespace
+}  // namespace design

@@ -123,9 +123,9 @@ TEST_F(CalculatorWindowTest, ResultTooltipsShowTheFormulaAndFullPrecision) {
   Type(triangle::kArea, QStringLiteral("12"));
   Press(0);
   EXPECT_EQ(window_.Field(triangle::kHeight)->toolTip(),
-            QStringLiteral("h = a·√3/2\n= 4.559014113909556\nF1: решението и чертежът"));
+            QStringLiteral("h = a·√3/2 = 2·⁴√27\n≈ 4.559014113909556\nF1: решението и чертежът"));
   EXPECT_EQ(window_.Field(triangle::kSide)->toolTip(),
-            QStringLiteral("a = √(4·S/√3)\n= 5.26429605180997\nF1: решението и чертежът"));
+            QStringLiteral("a = √(4·S/√3) = 4·⁴√3\n≈ 5.26429605180997\nF1: решението и чертежът"));
   EXPECT_TRUE(window_.Field(triangle::kArea)->toolTip().isEmpty());  // typed, not computed
 
   Choose(triangle::kPerimeter);  // the fields change: the tooltips go
@@ -134,7 +134,7 @@ TEST_F(CalculatorWindowTest, ResultTooltipsShowTheFormulaAndFullPrecision) {
 
 TEST_F(CalculatorWindowTest, OptionTooltipsShowHowTheSideFollows) {
   EXPECT_EQ(window_.Option(triangle::kInradius)->toolTip(),
-            QStringLiteral("Страната от тази величина: a = r·2·√3\nF1: решението и чертежът"));
+            QStringLiteral("Страната от тази величина: a = 2·r·√3\nF1: решението и чертежът"));
 }
 
 QString AccessibleName(QObject* control) {

@@ -41,7 +41,7 @@ test('a pupil copies the whole solution with Ctrl+C in it, or with its button', 
   await page.evaluate(() => navigator.clipboard.writeText(''));
   await page.locator('#copy-solution').click();
   expect(await page.evaluate(() => navigator.clipboard.readText())).toBe(whole);
-  expect(whole.startsWith('Дадено: R = 2\nR = a/√3  ⇒  a = R·√3 = 2·√3 ≈ 3,4641\n')).toBe(true);
+  expect(whole.startsWith('Дадено: R = 2\nR = a·√3/3  ⇒  a = R·√3 = 2·√3 = 2√3 ≈ 3,4641\n')).toBe(true);
 });
 
 test('on a 360 x 640 phone the figure and the solution come right after the buttons', async ({ page, calculator }) => {

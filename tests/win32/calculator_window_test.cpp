@@ -703,8 +703,9 @@ TEST_F(CalculatorWindowTest, HoverTextsExplainResultsAndShowCutTextsWhole) {
   } after_side_3[] = {
       {triangle::kSide, L""},
       {triangle::kPerimeter, L"P = 3·a\r\n= 9\r\nF1: решението и чертежът"},
-      {triangle::kHeight, L"h = a·√3/2\r\n= 2.598076211353316\r\nF1: решението и чертежът"},
-      {triangle::kCircumradius, L"R = a/√3\r\n= 1.7320508075688774\r\nF1: решението и чертежът"},
+      {triangle::kHeight, L"h = a·√3/2 = 3√3/2\r\n≈ 2.598076211353316\r\nF1: решението и чертежът"},
+      {triangle::kCircumradius,
+       L"R = a·√3/3 = √3\r\n≈ 1.7320508075688774\r\nF1: решението и чертежът"},
   };
   for (const auto& [field, text] : after_side_3) {
     SCOPED_TRACE(field);
@@ -719,7 +720,9 @@ TEST_F(CalculatorWindowTest, HoverTextsExplainResultsAndShowCutTextsWhole) {
   const std::wstring area = L"659,979,302,597.1785";
   ASSERT_EQ(Field(triangle::kArea), area);
   EXPECT_EQ(HoverText(*window_, window_->Field(triangle::kArea)),
-            area + L"\r\nS = a·√3·a/4\r\n= 659,979,302,597.1785\r\nF1: решението и чертежът");
+            area +
+                L"\r\nS = a²·√3/4 = 6,096,627,648,225√3/16\r\n≈ 659,979,302,597.1785\r\n"
+                L"F1: решението и чертежът");
   // Choosing a measure ends the calculation the fields showed: the cut text stays whole.
   Click(window_->Option(triangle::kHeight));
   EXPECT_EQ(HoverText(*window_, window_->Field(triangle::kArea)), area);
@@ -740,7 +743,16 @@ bool SameRectangles(const std::vector<RECT>& left, const std::vector<RECT>& righ
                     [](const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; });
 }
 
-// Each line of the solution ends in the value it leads to: the last word after "=" or "≈".
+// A number without the zeros that end its decimals: "9.0000" is "9", "2.5000" is "2.5".
+std::wstring WithoutTrailingZeros(std::wstring number) {
+  if (number.find(L'.') == std::wstring::npos) return number;
+  while (number.ends_with(L'0')) number.pop_back();
+  if (number.ends_with(L'.')) number.pop_back();
+  return number;
+}
+
+// Each line of the solution ends in the value it leads to: the last word after "=" or "≈",
+// the field's text, or the exact value that it is (without the field's trailing zeros).
 std::set<std::wstring> ValuesTheLinesLeadTo(std::wstring_view solution) {
   std::set<std::wstring> values;
   std::size_t start = 0;
@@ -748,7 +760,8 @@ std::set<std::wstring> ValuesTheLinesLeadTo(std::wstring_view solution) {
     std::size_t end = solution.find(L"\r\n", start);
     if (end == std::wstring_view::npos) end = solution.size();
     const std::wstring_view line = solution.substr(start, end - start);
-    if (!line.empty()) values.emplace(line.substr(line.rfind(L' ') + 1));
+    if (!line.empty())
+      values.emplace(WithoutTrailingZeros(std::wstring(line.substr(line.rfind(L' ') + 1))));
     start = end + 2;
   }
   return values;
@@ -772,7 +785,9 @@ TEST_F(CalculatorWindowTest, F1OpensTheSolutionWithTheFieldsNumbers) {
 
   const auto field_texts = [this] {
     std::set<std::wstring> texts;
-    for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) texts.insert(Field(k));
+    for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+      texts.insert(WithoutTrailingZeros(Field(k)));
+    }
     return texts;
   };
   const std::wstring shown = TextOf(solution.SolutionText());
