@@ -113,7 +113,7 @@ void SolutionWindow::ShowCalculation() {
   solution_ = ToQString(shown);
   text_->setPlainText(solution_);
   text_->setAccessibleDescription(ToQString(spoken).trimmed());
-  figure_->Show(design::DescribeFigure(calculation_->given, calculation_->values, format_));
+  figure_->Show(design::DescribeFigure(calculation_->given, calculation_->values, format_, unit_));
 }
 
 void SolutionWindow::resizeEvent(QResizeEvent* event) {

@@ -214,7 +214,7 @@ void SolutionWindow::ShowCalculation() {
       spoken_ += (spoken_.empty() ? L"" : L"\r\n") + Widen(line.spoken);
     }
     figure_description_ =
-        design::DescribeFigure(calculation_->given, calculation_->values, format_);
+        design::DescribeFigure(calculation_->given, calculation_->values, format_, unit_);
   } else {
     figure_description_ = design::DescribeFigure();
   }

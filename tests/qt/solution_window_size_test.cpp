@@ -173,6 +173,13 @@ TEST_F(SolutionWindowSizeTest, TheUnitChosenGoesIntoTheSolution) {
   }
   EXPECT_EQ(solution.WholeSolution().toStdString(), expected);
   EXPECT_EQ(solution.SolutionText()->toPlainText(), solution.WholeSolution());
+  EXPECT_TRUE(solution.WholeSolution().contains(QStringLiteral("25√3 см²"))) << expected;
+  // The figure's readings carry it too.
+  bool labelled = false;
+  for (const design::FigureText& reading : solution.Figure()->Described().texts) {
+    for (const std::string& line : reading.lines) labelled |= line.find("см²") != std::string::npos;
+  }
+  EXPECT_TRUE(labelled);
 
   solution.close();  // closed and opened again, after another calculation: still см
   Press(1);

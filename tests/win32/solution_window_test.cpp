@@ -230,6 +230,7 @@ TEST_F(SolutionWindowTest, TheUnitChosenGoesIntoTheSolution) {
   }
   EXPECT_EQ(TextOf(solution.SolutionText()), expected);
   EXPECT_EQ(solution.WholeSolution(), expected);
+  EXPECT_NE(expected.find(L"25√3 см²"), std::wstring::npos) << Narrow(expected);
 
   SendMessageW(solution.Handle(), WM_CLOSE, 0, 0);
   SendMessageW(window_->CommandButton(1), BM_CLICK, 0, 0);
