@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program under Xvfb with the AT-SPI accessibility bus: lists its controls with their
-# accessible names, then calculates (area 12) and reads what the result fields announced.
+# accessible names, then calculates (area 12) and reads what the result fields announced; then
+# opens the solution window (F1) and reads what a screen reader hears of the solution.
 # Needs dbus, at-spi2-core and python3-pyatspi. Usage: accessibility_check.sh PROGRAM
 set -euo pipefail
 if [[ -z "${DBUS_SESSION_BUS_ADDRESS:-}" || -z "${IN_OWN_SESSION:-}" ]]; then
@@ -25,3 +26,6 @@ xdotool type --delay 20 "12"
 click_at "$window" 320 152   # Изчисли
 wait "$watcher" || { cat "$workdir/watch"; exit 1; }
 grep -v ready "$workdir/watch"
+
+xdotool key F1
+/usr/bin/python3 "$here/atspi_session.py" solution
