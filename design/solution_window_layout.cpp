@@ -114,4 +114,34 @@ SolutionWindowLayout LayOut(PixelSize client, int dots_per_inch, bool side_by_si
 }
 
 }  // namespace
+
+std::string BrokenAtSpaces(std::string_view text, std::string_view line_break) {
+  // Characters, not bytes: a UTF-8 sequence's continuation bytes count for nothing.
+  const auto characters = [](std::string_view part) {
+    int count = 0;
+    for (const char c : part) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+  };
+  std::string broken;
+  int line = 0;  // characters on the line so far
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view word = text.substr(start, end - start);
+    const int length = characters(word);
+    if (line > 0 && line + 1 + length > kNoticeLineCharacters) {
+      broken += line_break;
+      line = 0;
+    } else if (line > 0) {
+      broken += ' ';
+      ++line;
+    }
+    broken += word;
+    line += length;
+    start = end + 1;
+  }
+  return broken;
+}
+
 }  // namespace design

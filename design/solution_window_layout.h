@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "design/pixels.h"
 #include "design/solution_window_placement.h"
 
@@ -50,5 +53,12 @@ PixelSize SolutionWindowStartSize(int dots_per_inch = 96);
 
 // Where everything goes in a client area of `client` pixels at `dots_per_inch`.
 SolutionWindowLayout LayOutSolutionWindow(PixelSize client, int dots_per_inch = 96);
+
+// Prose shown where the solution goes (texts::kNoSolutionYet), for a solution text that never
+// wraps: broken at spaces into lines of at most kNoticeLineCharacters characters (a word
+// longer than that stands alone), each line ended by `line_break` but the last. At the
+// smallest text these lines fit the smallest window.
+inline constexpr int kNoticeLineCharacters = 40;
+std::string BrokenAtSpaces(std::string_view text, std::string_view line_break);
 
 }  // namespace design

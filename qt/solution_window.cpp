@@ -64,8 +64,7 @@ SolutionWindow::SolutionWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   text_->setFocusPolicy(Qt::StrongFocus);
   text_->setTabChangesFocus(true);
-  // A formula is never broken: a line wider than the solution scrolls.
-  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // A formula is never broken: a line wider than the solution scrolls (ShowCalculation).
   text_->setAccessibleName(ToQString(design::texts::kSolutionTextName));
   text_->installEventFilter(this);
   figure_->installEventFilter(this);
@@ -97,6 +96,7 @@ void SolutionWindow::ChooseUnit(int index) {
 void SolutionWindow::ShowCalculation() {
   if (!calculation_) {
     solution_.clear();
+    text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);  // prose, not formulas
     text_->setPlainText(ToQString(design::texts::kNoSolutionYet));
     text_->setAccessibleDescription(QString());
     figure_->Show(design::DescribeFigure());
@@ -111,6 +111,7 @@ void SolutionWindow::ShowCalculation() {
     spoken.append(line.spoken).append("\n");
   }
   solution_ = ToQString(shown);
+  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
   text_->setPlainText(solution_);
   text_->setAccessibleDescription(ToQString(spoken).trimmed());
   figure_->Show(design::DescribeFigure(calculation_->given, calculation_->values, format_, unit_));

@@ -218,8 +218,9 @@ void SolutionWindow::ShowCalculation() {
   } else {
     figure_description_ = design::DescribeFigure();
   }
-  const std::wstring shown =
-      solution_.empty() ? WithWindowsLineBreaks(Widen(design::texts::kNoSolutionYet)) : solution_;
+  const std::wstring shown = solution_.empty() ? WithWindowsLineBreaks(Widen(design::BrokenAtSpaces(
+                                                     design::texts::kNoSolutionYet, "\n")))
+                                               : solution_;
   if (const std::wstring family = FamilyFor(shown); family != text_family_) {
     text_family_ = family;
     SetDpi(dpi_);

@@ -194,5 +194,19 @@ TEST(SolutionWindowLayout, ReadableAtEverySizeAndResolution) {
   }
 }
 
+// The notice before a solution, broken for a text that never wraps: at spaces only, every line
+// at most 40 characters (counted as characters, not UTF-8 bytes), nothing lost or added.
+TEST(NoticeLines, BrokenAtSpacesIntoShortLines) {
+  EXPECT_EQ(BrokenAtSpaces("Изберете величина, въведете стойността ѝ и натиснете „Изчисли“: тук ще "
+                           "се появи решението стъпка по стъпка.",
+                           "|"),
+            "Изберете величина, въведете стойността ѝ|и натиснете „Изчисли“: тук ще се появи|"
+            "решението стъпка по стъпка.");
+  EXPECT_EQ(BrokenAtSpaces("", "|"), "");
+  EXPECT_EQ(BrokenAtSpaces("кратко", "|"), "кратко");
+  const std::string long_word(50, 'x');
+  EXPECT_EQ(BrokenAtSpaces("a " + long_word + " b", "|"), "a|" + long_word + "|b");
+}
+
 }  // namespace
 }  // namespace design

@@ -128,6 +128,20 @@ TEST_F(SolutionWindowSizeTest, LaidOutAsDesignedAtEverySize) {
   EXPECT_GE(previous_pixels, 30) << "on a projector";
 }
 
+// Before a calculation the notice where the solution goes is prose and wraps; a solution never.
+TEST_F(SolutionWindowSizeTest, TheNoticeWrapsTheSolutionDoesNot) {
+  SolutionWindow& solution = Open();
+  solution.resize(solution.minimumSize());
+  QPlainTextEdit* text = solution.SolutionText();
+  EXPECT_EQ(text->toPlainText().toStdString(), design::texts::kNoSolutionYet);
+  EXPECT_EQ(text->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+  solution.grab();
+  EXPECT_GT(text->document()->begin().layout()->lineCount(), 1);
+  EXPECT_EQ(text->horizontalScrollBar()->maximum(), 0);
+  Calculate(triangle::kSide, QStringLiteral("3"));
+  EXPECT_EQ(text->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
 // At its smallest the longest formula of the area's solution is wider than the text: it
 // scrolls sideways instead of breaking.
 TEST_F(SolutionWindowSizeTest, AFormulaWiderThanTheWindowScrollsSideways) {

@@ -198,6 +198,17 @@ TEST_F(SolutionWindowTest, LaidOutAsDesignedAtEverySize) {
   }
 }
 
+// Before a calculation the notice where the solution goes stands in short lines, as the text
+// never wraps.
+TEST_F(SolutionWindowTest, TheNoticeStandsInShortLines) {
+  const SolutionWindow& solution = Open();
+  EXPECT_EQ(SendMessageW(solution.SolutionText(), EM_GETLINECOUNT, 0, 0), 3);
+  std::wstring joined = TextOf(solution.SolutionText());
+  for (std::size_t at = joined.find(L"\r\n"); at != std::wstring::npos; at = joined.find(L"\r\n"))
+    joined.replace(at, 2, L" ");
+  EXPECT_EQ(Narrow(joined), design::texts::kNoSolutionYet);
+}
+
 // The choice of unit: none first, then мм, см, дм, м, км; choosing one writes the solution
 // with it; it stays chosen after closing and another calculation.
 TEST_F(SolutionWindowTest, TheUnitChosenGoesIntoTheSolution) {
