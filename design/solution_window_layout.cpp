@@ -32,7 +32,8 @@ int SideBySideWidth(int dots_per_inch) {
          Scaled(kSmallestTextWidth, dots_per_inch);
 }
 
-SolutionWindowLayout LayOut(PixelSize client, int dots_per_inch, bool side_by_side);
+SolutionWindowLayout LayOut(PixelSize client, int dots_per_inch, double line_ems,
+                            bool side_by_side);
 
 }  // namespace
 
@@ -51,16 +52,17 @@ PixelSize SolutionWindowStartSize(int dots_per_inch) {
 
 // Side by side where the window is wide enough for it, unless one above the other gives the
 // solution a larger text, so that the text never shrinks as the window grows.
-SolutionWindowLayout LayOutSolutionWindow(PixelSize client, int dots_per_inch) {
-  const SolutionWindowLayout stacked = LayOut(client, dots_per_inch, false);
+SolutionWindowLayout LayOutSolutionWindow(PixelSize client, int dots_per_inch, double line_ems) {
+  const SolutionWindowLayout stacked = LayOut(client, dots_per_inch, line_ems, false);
   if (client.width < SideBySideWidth(dots_per_inch)) return stacked;
-  const SolutionWindowLayout side_by_side = LayOut(client, dots_per_inch, true);
+  const SolutionWindowLayout side_by_side = LayOut(client, dots_per_inch, line_ems, true);
   return side_by_side.text_pixels >= stacked.text_pixels ? side_by_side : stacked;
 }
 
 namespace {
 
-SolutionWindowLayout LayOut(PixelSize client, int dots_per_inch, bool side_by_side) {
+SolutionWindowLayout LayOut(PixelSize client, int dots_per_inch, double line_ems,
+                            bool side_by_side) {
   const int margin = Scaled(kMargin, dots_per_inch);
   const int row = Scaled(kUnitRowHeight, dots_per_inch);
   const int smallest_figure_width = Scaled(kSmallestFigureWidth, dots_per_inch);
@@ -102,12 +104,13 @@ SolutionWindowLayout LayOut(PixelSize client, int dots_per_inch, bool side_by_si
                  std::max(0, column.height - row - margin)};
 
   // The text grows as the figure does (at the figure's own size it has its start size), as
-  // long as a line of kSolutionLineEms ems fits across it.
+  // long as the longest line and an em fit across it.
   const double figure_scale =
       std::min(layout.figure.width / kFigureWidth, layout.figure.height / kFigureHeight) * 96 /
       dots_per_inch;
   const int grown = static_cast<int>(std::lround(kSolutionTextStartPixels * figure_scale));
-  const int fitting = layout.text.width * 96 / dots_per_inch / kSolutionLineEms;
+  const int fitting = static_cast<int>(layout.text.width * 96.0 / dots_per_inch /
+                                       (std::max(line_ems, 1.0) + 1));
   layout.text_pixels =
       Scaled(std::max(kSolutionTextSmallestPixels, std::min(grown, fitting)), dots_per_inch);
   return layout;

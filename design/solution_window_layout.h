@@ -51,8 +51,12 @@ PixelSize SolutionWindowSmallestSize(int dots_per_inch = 96);
 // The client area when it first opens, at `dots_per_inch`.
 PixelSize SolutionWindowStartSize(int dots_per_inch = 96);
 
-// Where everything goes in a client area of `client` pixels at `dots_per_inch`.
-SolutionWindowLayout LayOutSolutionWindow(PixelSize client, int dots_per_inch = 96);
+// Where everything goes in a client area of `client` pixels at `dots_per_inch`, for a solution
+// whose longest line is `line_ems` ems of its font wide (kSolutionLineEms, the longest any
+// solution has, where the edition does not measure its own): the text grows no larger than
+// lets that line fit across the solution with an em to spare.
+SolutionWindowLayout LayOutSolutionWindow(PixelSize client, int dots_per_inch = 96,
+                                          double line_ems = kSolutionLineEms - 1);
 
 // Prose shown where the solution goes (texts::kNoSolutionYet), for a solution text that never
 // wraps: broken at spaces into lines of at most kNoticeLineCharacters characters (a word

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -100,6 +101,8 @@ void SolutionWindow::ShowCalculation() {
     text_->setPlainText(ToQString(design::texts::kNoSolutionYet));
     text_->setAccessibleDescription(QString());
     figure_->Show(design::DescribeFigure());
+    line_ems_ = 0;
+    LayOut();
     return;
   }
   // What is shown and copied, and what screen readers say of it, a line each.
@@ -115,6 +118,16 @@ void SolutionWindow::ShowCalculation() {
   text_->setPlainText(solution_);
   text_->setAccessibleDescription(ToQString(spoken).trimmed());
   figure_->Show(design::DescribeFigure(calculation_->given, calculation_->values, format_, unit_));
+  // Its longest line, measured in the solution's family at a large size, in ems.
+  constexpr int kMeasuredPixels = 100;
+  QFont font = text_->font();
+  font.setPixelSize(kMeasuredPixels);
+  const QFontMetricsF metrics(font);
+  line_ems_ = 0;
+  for (const QString& line : solution_.split(QLatin1Char('\n'))) {
+    line_ems_ = std::max(line_ems_, metrics.horizontalAdvance(line) / kMeasuredPixels);
+  }
+  LayOut();
 }
 
 void SolutionWindow::resizeEvent(QResizeEvent* event) {
@@ -123,7 +136,9 @@ void SolutionWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void SolutionWindow::LayOut() {
-  const design::SolutionWindowLayout layout = design::LayOutSolutionWindow({width(), height()});
+  const design::SolutionWindowLayout layout =
+      line_ems_ > 0 ? design::LayOutSolutionWindow({width(), height()}, 96, line_ems_)
+                    : design::LayOutSolutionWindow({width(), height()});
   figure_->setGeometry(ToQRect(layout.figure));
   unit_caption_->setGeometry(ToQRect(layout.unit_caption));
   unit_choice_->setGeometry(ToQRect(layout.unit_choice));

@@ -64,6 +64,7 @@ class SolutionWindow final : public QWidget {
   triangle::NumberFormat format_ = triangle::DecimalPointFormat();
   design::LengthUnit unit_ = design::LengthUnit::kNone;  // for the session, written nowhere
   QString solution_;
+  double line_ems_ = 0;  // the solution's longest line in ems of its font; 0: the longest any has
   bool placed_ = false;
 };
 

@@ -109,6 +109,30 @@ std::wstring FamilyFor(std::wstring_view text) {
   return own;
 }
 
+// The widest of the lines of `text` in `family`, in ems.
+double LongestLineEms(const std::wstring& family, std::wstring_view text) {
+  constexpr int kMeasuredPixels = 100;
+  const HFONT font = CreateSolutionFont(family, kMeasuredPixels);
+  const HDC dc = GetDC(nullptr);
+  const HGDIOBJ previous = SelectObject(dc, font);
+  LONG widest = 0;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(L"\r\n", start);
+    if (end == std::wstring_view::npos) end = text.size();
+    SIZE extent{};
+    if (end > start &&
+        GetTextExtentPoint32W(dc, text.data() + start, static_cast<int>(end - start), &extent)) {
+      widest = std::max(widest, extent.cx);
+    }
+    start = end + 2;
+  }
+  SelectObject(dc, previous);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(font);
+  return static_cast<double>(widest) / kMeasuredPixels;
+}
+
 bool IsKeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
 bool RegisterClasses(HINSTANCE instance, WNDPROC window_procedure, WNDPROC figure_procedure) {
@@ -226,6 +250,8 @@ void SolutionWindow::ShowCalculation() {
     SetDpi(dpi_);
   }
   SetWindowTextW(text_, shown.c_str());
+  line_ems_ = solution_.empty() ? 0 : LongestLineEms(text_family_, solution_);
+  LayOut();
   // Through dynamic annotation, as the calculator's controls; Wine does not implement it.
   annotations_.SetDescription(text_, spoken_.empty() ? nullptr : spoken_.c_str());
   SetWindowTextW(figure_, Widen(figure_description_.description).c_str());
@@ -317,7 +343,10 @@ void SolutionWindow::LayOut() {
   RECT client{};
   GetClientRect(window_, &client);
   const design::SolutionWindowLayout layout =
-      design::LayOutSolutionWindow({client.right, client.bottom}, static_cast<int>(dpi_));
+      line_ems_ > 0
+          ? design::LayOutSolutionWindow({client.right, client.bottom}, static_cast<int>(dpi_),
+                                         line_ems_)
+          : design::LayOutSolutionWindow({client.right, client.bottom}, static_cast<int>(dpi_));
   Place(figure_, layout.figure);
   Place(unit_caption_, layout.unit_caption);
   Place(unit_choice_, layout.unit_choice, Scaled(kUnitListHeight, dpi_));

@@ -74,6 +74,7 @@ class SolutionWindow {
   HFONT text_font_ = nullptr;
   HFONT control_font_ = nullptr;  // the caption's and the choice's: the window's 12 points
   int text_pixels_ = 0;
+  double line_ems_ = 0;  // the solution's longest line in ems of its font; 0: the longest any has
   std::wstring text_family_;  // the solution's: the window's own unless it lacks a character
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   bool placed_ = false;

@@ -160,6 +160,17 @@ TEST(SolutionWindowLayout, RowsWorkedOutByHand) {
   }
 }
 
+// A solution whose longest line is measured shorter than the longest any solution has: its text
+// grows further, until the figure's growth stops it.
+TEST(SolutionWindowLayout, ShorterLinesLetTheTextGrowAsTheFigure) {
+  EXPECT_EQ(LayOutSolutionWindow({1060, 560}).text_pixels, 19);
+  EXPECT_EQ(LayOutSolutionWindow({1060, 560}, 96, 25).text_pixels, 24);  // 648 / 26 ems
+  EXPECT_EQ(LayOutSolutionWindow({1060, 560}, 96, 5).text_pixels, 25);   // 19 x 1.29
+  EXPECT_EQ(LayOutSolutionWindow({1590, 840}, 144, 25).text_pixels, 36);
+  EXPECT_EQ(LayOutSolutionWindow({1060, 560}, 96, 0).text_pixels, 25);  // nothing measured
+  EXPECT_EQ(LayOutSolutionWindow({432, 533}, 96, 60).text_pixels, 16);  // never below 12 points
+}
+
 // At every size from the smallest up, at each resolution: nothing overlaps or leaves the
 // window, the figure's readings stay at least 12 pixels high (three quarters of the figure's
 // 16 units), the text at least 12 points and 26 of its ems fit across the solution, and the
