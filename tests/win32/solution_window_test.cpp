@@ -166,7 +166,7 @@ TEST_F(SolutionWindowTest, LaidOutAsDesignedAtEverySize) {
   const SolutionWindow& solution = Open();
   const HWND text = solution.SolutionText();
   EXPECT_NE(GetWindowLongW(text, GWL_STYLE) & ES_AUTOHSCROLL, 0) << "no wrapping";
-  LONG previous_height = 0;
+  LONG previous_height = -16;
   for (const design::PixelSize size :
        {design::SolutionWindowSmallestSize(), design::PixelSize{1000, 700}}) {
     SCOPED_TRACE(size.width);
@@ -190,8 +190,12 @@ TEST_F(SolutionWindowTest, LaidOutAsDesignedAtEverySize) {
     EXPECT_EQ(figure.right - figure.left, layout.figure.width);
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(text, WM_GETFONT, 0, 0)), sizeof font, &font);
-    EXPECT_EQ(font.lfHeight, -layout.text_pixels);
-    EXPECT_LT(font.lfHeight, previous_height) << "larger than at the smaller size";
+    // As large as the solution's own longest line lets it be, never larger than the longest
+    // any solution has allows, never below 12 points.
+    EXPECT_GE(font.lfHeight, -layout.text_pixels);
+    EXPECT_LE(font.lfHeight, -16);
+    // No smaller than at the smaller size (the area's long lines keep it small on Xvfb's screen).
+    EXPECT_LE(font.lfHeight, previous_height);
     previous_height = font.lfHeight;
     // Six lines and the empty one after the last line break: none wrapped.
     EXPECT_EQ(SendMessageW(text, EM_GETLINECOUNT, 0, 0), 7);
