@@ -250,7 +250,9 @@ void SolutionWindow::ShowCalculation() {
     SetDpi(dpi_);
   }
   SetWindowTextW(text_, shown.c_str());
-  line_ems_ = solution_.empty() ? 0 : LongestLineEms(text_family_, solution_);
+  // With room for the vertical scroll bar, which the control always shows, and a tenth more:
+  // Wine draws some of the signs wider than GDI measures them.
+  line_ems_ = solution_.empty() ? 0 : LongestLineEms(text_family_, solution_) * 1.1 + 1;
   LayOut();
   // Through dynamic annotation, as the calculator's controls; Wine does not implement it.
   annotations_.SetDescription(text_, spoken_.empty() ? nullptr : spoken_.c_str());
