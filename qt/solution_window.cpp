@@ -1,15 +1,19 @@
 #include "qt/solution_window.h"
 
 #include <QClipboard>
+#include <QComboBox>
+#include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QShortcut>
 #include <algorithm>
+#include <string>
 
-#include "design/solution.h"
+#include "design/solution_window_layout.h"
+#include "design/solution_window_placement.h"
 #include "design/texts.h"
 #include "design/window_design.h"
 #include "qt/figure_view.h"
@@ -18,11 +22,27 @@
 namespace qt_ui {
 namespace {
 
-// Room for the figure and the longest line of a solution side by side.
-constexpr QSize kStartSize(860, 440);
-// The window's family a little larger than its 12 points: the solution is read line by line.
-constexpr int kSolutionPoints = 14;
-constexpr int kGapToOwner = 8;
+// Qt lays windows out in device-independent pixels, 96 to the inch at every scale factor.
+QRect ToQRect(const design::PixelRect& rect) {
+  return {rect.left, rect.top, rect.width, rect.height};
+}
+design::PixelRect ToPixelRect(const QRect& rect) {
+  return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+QSize ToQSize(design::PixelSize size) { return {size.width, size.height}; }
+
+// What the window manager draws around `window`'s client area.
+QMargins FrameOf(const QWidget& window) {
+  const QRect frame = window.frameGeometry();
+  const QRect client = window.geometry();
+  return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+          frame.bottom() - client.bottom()};
+}
+
+design::PixelSize Framed(design::PixelSize client, const QMargins& frame) {
+  return {client.width + frame.left() + frame.right(),
+          client.height + frame.top() + frame.bottom()};
+}
 
 }  // namespace
 
@@ -31,24 +51,30 @@ SolutionWindow::SolutionWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   setFont(QFont(ToQString(design::kFont.family), design::kFont.points, design::kFont.weight));
 
   figure_ = new FigureView(this);
+  unit_caption_ = new QLabel(ToQString(design::texts::kUnitChoiceCaption), this);
+  unit_choice_ = new QComboBox(this);
+  unit_choice_->addItem(ToQString(design::texts::kNoUnitName));
+  for (std::size_t k = 1; k < design::texts::kUnitNames.size(); ++k) {
+    unit_choice_->addItem(ToQString(design::texts::kUnitNames.at(k)));
+  }
+  unit_choice_->setAccessibleName(ToQString(design::texts::kUnitChoiceCaption));
+  unit_caption_->setBuddy(unit_choice_);
   text_ = new QPlainTextEdit(this);
   text_->setReadOnly(true);
   // Read-only, yet reachable with Tab and selectable with the keyboard.
   text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   text_->setFocusPolicy(Qt::StrongFocus);
   text_->setTabChangesFocus(true);
-  text_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  text_->setFont(QFont(ToQString(design::kFont.family), kSolutionPoints, design::kFont.weight));
+  // A formula is never broken: a line wider than the solution scrolls (ShowCalculation).
   text_->setAccessibleName(ToQString(design::texts::kSolutionTextName));
   text_->installEventFilter(this);
   figure_->installEventFilter(this);
 
-  auto* layout = new QHBoxLayout(this);
-  // The figure is taller than wide: the solution's long lines get the larger share.
-  layout->addWidget(figure_, 2);
-  layout->addWidget(text_, 3);
-  resize(kStartSize);
+  setMinimumSize(ToQSize(design::SolutionWindowSmallestSize()));
+  resize(ToQSize(design::SolutionWindowStartSize()));
+  LayOut();
 
+  connect(unit_choice_, &QComboBox::currentIndexChanged, this, &SolutionWindow::ChooseUnit);
   // Escape closes this window only; F1 here brings nothing new, so it is left alone.
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
           &QWidget::close);
@@ -57,34 +83,107 @@ SolutionWindow::SolutionWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
 
 void SolutionWindow::Follow(const std::optional<controller::MainWindow::Calculation>& calculation,
                             const triangle::NumberFormat& format) {
-  if (!calculation) {
+  calculation_ = calculation;
+  format_ = format;
+  ShowCalculation();
+}
+
+void SolutionWindow::ChooseUnit(int index) {
+  if (index < 0 || index >= design::kLengthUnitCount) return;
+  unit_ = static_cast<design::LengthUnit>(index);
+  ShowCalculation();
+}
+
+void SolutionWindow::ShowCalculation() {
+  if (!calculation_) {
     solution_.clear();
+    text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);  // prose, not formulas
     text_->setPlainText(ToQString(design::texts::kNoSolutionYet));
+    text_->setAccessibleDescription(QString());
     figure_->Show(design::DescribeFigure());
+    line_ems_ = 0;
+    LayOut();
     return;
   }
-  solution_ = ToQString(design::SolutionText(calculation->given, calculation->values, format));
+  // What is shown and copied, and what screen readers say of it, a line each.
+  std::string shown;
+  std::string spoken;
+  for (const design::SolutionLine& line :
+       design::SolutionSteps(calculation_->given, calculation_->values, format_, unit_)) {
+    shown.append(line.text).append("\n");
+    spoken.append(line.spoken).append("\n");
+  }
+  solution_ = ToQString(shown);
+  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
   text_->setPlainText(solution_);
-  figure_->Show(design::DescribeFigure(calculation->given, calculation->values, format));
+  text_->setAccessibleDescription(ToQString(spoken).trimmed());
+  figure_->Show(design::DescribeFigure(calculation_->given, calculation_->values, format_, unit_));
+  // Its longest line, measured in the solution's family at a large size, in ems.
+  constexpr int kMeasuredPixels = 100;
+  QFont font = text_->font();
+  font.setPixelSize(kMeasuredPixels);
+  const QFontMetricsF metrics(font);
+  line_ems_ = 0;
+  for (const QString& line : solution_.split(QLatin1Char('\n'))) {
+    line_ems_ = std::max(line_ems_, metrics.horizontalAdvance(line) / kMeasuredPixels);
+  }
+  LayOut();
+}
+
+void SolutionWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  LayOut();
+}
+
+void SolutionWindow::LayOut() {
+  const design::SolutionWindowLayout layout =
+      line_ems_ > 0 ? design::LayOutSolutionWindow({width(), height()}, 96, line_ems_)
+                    : design::LayOutSolutionWindow({width(), height()});
+  figure_->setGeometry(ToQRect(layout.figure));
+  unit_caption_->setGeometry(ToQRect(layout.unit_caption));
+  unit_choice_->setGeometry(ToQRect(layout.unit_choice));
+  text_->setGeometry(ToQRect(layout.text));
+  if (text_->font().pixelSize() != layout.text_pixels) {
+    QFont font(ToQString(design::kFont.family), design::kFont.points, design::kFont.weight);
+    font.setPixelSize(layout.text_pixels);
+    text_->setFont(font);
+  }
+}
+
+// Beside the calculator where its screen's work area has room, at the start size or what fits;
+// the smallest size is lowered only where even it does not fit the work area.
+void SolutionWindow::PlaceBesideOwner() {
+  const QWidget* owner = parentWidget();
+  const QScreen* screen = owner != nullptr ? owner->screen() : nullptr;
+  if (screen == nullptr) return;
+  // Until it has been shown this window has no frame: the calculator's, from the same window
+  // manager, stands in.
+  const QMargins frame = isVisible() ? FrameOf(*this) : FrameOf(*owner);
+  const design::PixelRect placed = design::PlaceSolutionWindow(
+      ToPixelRect(owner->frameGeometry()), ToPixelRect(screen->availableGeometry()),
+      Framed(design::SolutionWindowStartSize(), frame),
+      Framed(design::SolutionWindowSmallestSize(), frame), design::kSolutionWindowGap);
+  const QRect client = ToQRect(placed) - frame;
+  setMinimumSize(minimumSize().boundedTo(client.size()));
+  setGeometry(client);
 }
 
 void SolutionWindow::Open() {
   if (!placed_ && parentWidget() != nullptr) {
-    // Beside the calculator, where it hides none of it, if the screen has room there.
-    const QRect owner = parentWidget()->frameGeometry();
-    QPoint place(owner.right() + kGapToOwner, owner.top());
-    if (const QScreen* screen = parentWidget()->screen(); screen != nullptr) {
-      const QRect room = screen->availableGeometry();
-      if (place.x() + width() > room.right())
-        place.setX(std::max(room.left(), room.right() - width()));
-    }
-    move(place);
+    PlaceBesideOwner();
     placed_ = true;
   }
   show();
   raise();
   activateWindow();
   text_->setFocus(Qt::OtherFocusReason);
+}
+
+bool SolutionWindow::focusNextPrevChild(bool next) {
+  QWidget* const other = next ? static_cast<QWidget*>(figure_) : unit_choice_;
+  (focusWidget() == text_ ? other : text_)
+      ->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
 }
 
 void SolutionWindow::CopySolution() const { QGuiApplication::clipboard()->setText(solution_); }

@@ -5,16 +5,21 @@
 #include <optional>
 
 #include "controller/main_window.h"
+#include "design/solution.h"
 #include "triangle/number_format.h"
 
+class QComboBox;
+class QLabel;
 class QPlainTextEdit;
 
 namespace qt_ui {
 
 class FigureView;
 
-// The second window: the step-by-step solution of the last calculation beside its figure.
-// Non-modal and resizable; it follows each new calculation of the window that owns it.
+// The second window: the step-by-step solution of the last calculation beside its figure,
+// with the choice of the unit it is written in. Non-modal and resizable down to the size at
+// which everything stays readable (design/solution_window_layout.h); it follows each new
+// calculation of the window that owns it.
 class SolutionWindow final : public QWidget {
   Q_OBJECT
 
@@ -25,24 +30,41 @@ class SolutionWindow final : public QWidget {
   // Shows the solution and the figure of `calculation`, or that there is none yet.
   void Follow(const std::optional<controller::MainWindow::Calculation>& calculation,
               const triangle::NumberFormat& format);
-  // Shows the window (beside its owner the first time), raised and active.
+  // Shows the window (beside its owner the first time, never over it where the screen has
+  // room), raised and active.
   void Open();
 
   QPlainTextEdit* SolutionText() const { return text_; }
   FigureView* Figure() const { return figure_; }
+  QComboBox* UnitChoice() const { return unit_choice_; }
+  design::LengthUnit Unit() const { return unit_; }
   // The solution as copied: its lines, or nothing while there is none.
   const QString& WholeSolution() const { return solution_; }
 
  protected:
   // Ctrl+C on the figure, or in the solution with nothing selected, copies the whole solution.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  // Tab moves between the solution and the figure, Shift+Tab between the solution and the
+  // choice of unit.
+  bool focusNextPrevChild(bool next) override;
 
  private:
+  void ChooseUnit(int index);
+  void ShowCalculation();
+  void LayOut();
+  void PlaceBesideOwner();
   void CopySolution() const;
 
   FigureView* figure_ = nullptr;
+  QLabel* unit_caption_ = nullptr;
+  QComboBox* unit_choice_ = nullptr;
   QPlainTextEdit* text_ = nullptr;
+  std::optional<controller::MainWindow::Calculation> calculation_;
+  triangle::NumberFormat format_ = triangle::DecimalPointFormat();
+  design::LengthUnit unit_ = design::LengthUnit::kNone;  // for the session, written nowhere
   QString solution_;
+  double line_ems_ = 0;  // the solution's longest line in ems of its font; 0: the longest any has
   bool placed_ = false;
 };
 

@@ -444,7 +444,7 @@ void CalculatorWindow::SetExplanations() {
 void CalculatorWindow::OpenSolutionWindow() {
   if (!solution_window_.IsCreated()) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
-    if (!solution_window_.Create(instance, window_)) return;
+    if (!solution_window_.Create(instance, window_, dpi_)) return;
     solution_window_.Follow(controller_.LastCalculation(), controller_.Format());
   }
   solution_window_.Open();

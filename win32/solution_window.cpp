@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "design/solution.h"
+#include "design/solution_window_layout.h"
+#include "design/solution_window_placement.h"
 #include "design/texts.h"
 #include "design/window_design.h"
 #include "win32/clipboard.h"
@@ -19,15 +21,44 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"EquilateralTriangleSolution";
 constexpr wchar_t kFigureClass[] = L"EquilateralTriangleFigure";
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-// At 96 dots per inch: room for the figure and the longest line of a solution side by side.
-constexpr SIZE kStartClientSize{860, 440};
-// The window's family a little larger than its 12 points: the solution is read line by line.
-constexpr int kSolutionPoints = 14;
-constexpr SIZE kSmallestClientSize{320, 200};
-constexpr int kMargin = 8;
+// The drop-down list's height beyond its box: room for every unit.
+constexpr int kUnitListHeight = 160;
 
 int Scaled(int pixels_at_96, UINT dpi) {
   return MulDiv(pixels_at_96, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+}
+
+SIZE Outer(design::PixelSize client, UINT dpi) {
+  return OuterSize({client.width, client.height}, kWindowStyle, 0, dpi);
+}
+
+// The outer size of `window` were its client area `client`: with the frame it has now, which
+// Wine draws at the system's resolution whatever the window's.
+design::PixelSize Framed(HWND window, design::PixelSize client) {
+  RECT outer{};
+  RECT inner{};
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &inner);
+  return {client.width + (outer.right - outer.left) - inner.right,
+          client.height + (outer.bottom - outer.top) - inner.bottom};
+}
+
+design::PixelRect ToPixelRect(const RECT& rect) {
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void Place(HWND control, const design::PixelRect& rect, int extra_height = 0) {
+  MoveWindow(control, rect.left, rect.top, rect.width, rect.height + extra_height, TRUE);
+}
+
+// The work area of the monitor `window` is on (the whole screen where it cannot be had).
+RECT WorkAreaOf(HWND window) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    return monitor.rcWork;
+  }
+  return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
 // Families tried in turn when the window's own lacks a character of the solution, which a
@@ -35,11 +66,12 @@ int Scaled(int pixels_at_96, UINT dpi) {
 constexpr const wchar_t* kFallbackFamilies[] = {L"Cambria", L"Cambria Math", L"DejaVu Serif",
                                                 L"Segoe UI Symbol"};
 
-HFONT CreateSolutionFont(const std::wstring& family, UINT dpi) {
-  return CreateFontW(
-      -MulDiv(kSolutionPoints, static_cast<int>(dpi), 72), 0, 0, 0, design::kFont.weight, FALSE,
-      FALSE, FALSE, static_cast<BYTE>(design::kFont.charset), OUT_DEFAULT_PRECIS,
-      CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN, family.c_str());
+// The solution's font, `pixels` to the em.
+HFONT CreateSolutionFont(const std::wstring& family, int pixels) {
+  return CreateFontW(-pixels, 0, 0, 0, design::kFont.weight, FALSE, FALSE, FALSE,
+                     static_cast<BYTE>(design::kFont.charset), OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN,
+                     family.c_str());
 }
 
 // Whether the font of `family` has a glyph for every character of `text` (line breaks
@@ -49,7 +81,7 @@ bool DrawsEveryCharacter(const std::wstring& family, std::wstring_view text, boo
   for (const wchar_t c : text) {
     if (c >= L' ') characters += c;
   }
-  const HFONT font = CreateSolutionFont(family, USER_DEFAULT_SCREEN_DPI);
+  const HFONT font = CreateSolutionFont(family, design::kSolutionTextStartPixels);
   const HDC dc = GetDC(nullptr);
   const HGDIOBJ previous = SelectObject(dc, font);
   wchar_t face[LF_FACESIZE] = {};
@@ -75,6 +107,30 @@ std::wstring FamilyFor(std::wstring_view text) {
     if (DrawsEveryCharacter(family, text, false)) return family;
   }
   return own;
+}
+
+// The widest of the lines of `text` in `family`, in ems.
+double LongestLineEms(const std::wstring& family, std::wstring_view text) {
+  constexpr int kMeasuredPixels = 100;
+  const HFONT font = CreateSolutionFont(family, kMeasuredPixels);
+  const HDC dc = GetDC(nullptr);
+  const HGDIOBJ previous = SelectObject(dc, font);
+  LONG widest = 0;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(L"\r\n", start);
+    if (end == std::wstring_view::npos) end = text.size();
+    SIZE extent{};
+    if (end > start &&
+        GetTextExtentPoint32W(dc, text.data() + start, static_cast<int>(end - start), &extent)) {
+      widest = std::max(widest, extent.cx);
+    }
+    start = end + 2;
+  }
+  SelectObject(dc, previous);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(font);
+  return static_cast<double>(widest) / kMeasuredPixels;
 }
 
 bool IsKeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
@@ -111,59 +167,95 @@ SolutionWindow::~SolutionWindow() {
     DestroyWindow(window_);
   }
   if (text_font_ != nullptr) DeleteObject(text_font_);
+  if (control_font_ != nullptr) DeleteObject(control_font_);
 }
 
-bool SolutionWindow::Create(HINSTANCE instance, HWND owner) {
+bool SolutionWindow::Create(HINSTANCE instance, HWND owner, UINT dpi) {
   if (window_ != nullptr) return true;
   if (!RegisterClasses(instance, &SolutionWindow::Procedure, &SolutionWindow::FigureProcedure)) {
     return false;
   }
   owner_ = owner;
-  dpi_ = WindowDpi(owner);
-  const SIZE outer =
-      OuterSize({Scaled(kStartClientSize.cx, dpi_), Scaled(kStartClientSize.cy, dpi_)},
-                kWindowStyle, 0, dpi_);
+  dpi_ = dpi;
+  const SIZE outer = Outer(design::SolutionWindowStartSize(static_cast<int>(dpi_)), dpi_);
   CreateWindowExW(0, kWindowClass, Widen(design::texts::kSolutionWindowTitle).c_str(), kWindowStyle,
                   CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, owner, nullptr, instance, this);
   if (window_ == nullptr) return false;
   // A focusable figure whose window text is its text alternative, which screen readers read.
   figure_ = CreateWindowExW(0, kFigureClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0,
                             window_, nullptr, instance, this);
+  // The choice of unit, named after its caption, which stands just before it.
+  unit_caption_ = CreateWindowExW(0, L"STATIC", Widen(design::texts::kUnitChoiceCaption).c_str(),
+                                  WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_CENTERIMAGE, 0, 0, 0, 0,
+                                  window_, nullptr, instance, nullptr);
+  unit_choice_ = CreateWindowExW(0, L"COMBOBOX", L"",
+                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                                 0, 0, 0, 0, window_, nullptr, instance, nullptr);
+  if (unit_choice_ != nullptr) {
+    SendMessageW(unit_choice_, CB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(Widen(design::texts::kNoUnitName).c_str()));
+    for (std::size_t k = 1; k < design::texts::kUnitNames.size(); ++k) {
+      SendMessageW(unit_choice_, CB_ADDSTRING, 0,
+                   reinterpret_cast<LPARAM>(Widen(design::texts::kUnitNames.at(k)).c_str()));
+    }
+    SendMessageW(unit_choice_, CB_SETCURSEL, 0, 0);
+  }
   // Screen readers name an edit control after the static text just before it.
   CreateWindowExW(0, L"STATIC", Widen(design::texts::kSolutionTextName).c_str(),
                   WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, window_, nullptr, instance, nullptr);
-  text_ = CreateWindowExW(
-      WS_EX_CLIENTEDGE, L"EDIT", L"",
-      WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-      0, 0, 0, 0, window_, nullptr, instance, nullptr);
-  if (figure_ == nullptr || text_ == nullptr) {
+  // A formula is never broken: a line wider than the solution scrolls sideways.
+  text_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL |
+                              ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+                          0, 0, 0, 0, window_, nullptr, instance, nullptr);
+  if (figure_ == nullptr || text_ == nullptr || unit_caption_ == nullptr ||
+      unit_choice_ == nullptr) {
     DestroyWindow(window_);
     return false;
   }
   text_family_ = Widen(design::kFont.family);
-  SetDpi(WindowDpi(window_));
+  SetDpi(dpi_);
   Follow(std::nullopt, triangle::DecimalPointFormat());
   return true;
 }
 
 void SolutionWindow::Follow(const std::optional<controller::MainWindow::Calculation>& calculation,
                             const triangle::NumberFormat& format) {
+  calculation_ = calculation;
+  format_ = format;
+  ShowCalculation();
+}
+
+void SolutionWindow::ShowCalculation() {
   if (window_ == nullptr) return;
-  if (calculation) {
-    solution_ =
-        Widen(design::SolutionText(calculation->given, calculation->values, format, "\r\n"));
-    figure_description_ = design::DescribeFigure(calculation->given, calculation->values, format);
+  solution_.clear();
+  spoken_.clear();
+  if (calculation_) {
+    // What is shown and copied, and what screen readers say of it, a line each.
+    for (const design::SolutionLine& line :
+         design::SolutionSteps(calculation_->given, calculation_->values, format_, unit_)) {
+      solution_ += Widen(line.text) + L"\r\n";
+      spoken_ += (spoken_.empty() ? L"" : L"\r\n") + Widen(line.spoken);
+    }
+    figure_description_ =
+        design::DescribeFigure(calculation_->given, calculation_->values, format_, unit_);
   } else {
-    solution_.clear();
     figure_description_ = design::DescribeFigure();
   }
-  const std::wstring shown =
-      solution_.empty() ? WithWindowsLineBreaks(Widen(design::texts::kNoSolutionYet)) : solution_;
+  const std::wstring shown = solution_.empty() ? WithWindowsLineBreaks(Widen(design::BrokenAtSpaces(
+                                                     design::texts::kNoSolutionYet, "\n")))
+                                               : solution_;
   if (const std::wstring family = FamilyFor(shown); family != text_family_) {
     text_family_ = family;
     SetDpi(dpi_);
   }
   SetWindowTextW(text_, shown.c_str());
+  // With room for the vertical scroll bar, which the control always shows, and a tenth more:
+  // Wine draws some of the signs wider than GDI measures them.
+  line_ems_ = solution_.empty() ? 0 : LongestLineEms(text_family_, solution_) * 1.1 + 1;
+  LayOut();
+  // Through dynamic annotation, as the calculator's controls; Wine does not implement it.
+  annotations_.SetDescription(text_, spoken_.empty() ? nullptr : spoken_.c_str());
   SetWindowTextW(figure_, Widen(figure_description_.description).c_str());
   InvalidateRect(figure_, nullptr, FALSE);
 }
@@ -171,20 +263,17 @@ void SolutionWindow::Follow(const std::optional<controller::MainWindow::Calculat
 void SolutionWindow::Open() {
   if (window_ == nullptr) return;
   if (!placed_ && owner_ != nullptr) {
-    // Beside the calculator, where it hides none of it, if its monitor has room there.
+    // Beside the calculator where its monitor's work area has room, at the start size or what
+    // fits there.
     RECT owner{};
-    RECT own{};
     GetWindowRect(owner_, &owner);
-    GetWindowRect(window_, &own);
-    const int width = own.right - own.left;
-    int left = owner.right + Scaled(kMargin, dpi_);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoW(MonitorFromWindow(owner_, MONITOR_DEFAULTTONEAREST), &monitor) &&
-        left + width > monitor.rcWork.right) {
-      left = std::max(monitor.rcWork.left, static_cast<LONG>(monitor.rcWork.right - width));
-    }
-    SetWindowPos(window_, nullptr, left, owner.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    const design::PixelRect placed = design::PlaceSolutionWindow(
+        ToPixelRect(owner), ToPixelRect(WorkAreaOf(owner_)),
+        Framed(window_, design::SolutionWindowStartSize(static_cast<int>(dpi_))),
+        Framed(window_, design::SolutionWindowSmallestSize(static_cast<int>(dpi_))),
+        Scaled(design::kSolutionWindowGap, dpi_));
+    SetWindowPos(window_, nullptr, placed.left, placed.top, placed.width, placed.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     placed_ = true;
   }
   ShowWindow(window_, SW_SHOWNORMAL);
@@ -201,7 +290,8 @@ bool SolutionWindow::HandleKeyboardMessage(MSG& message) {
   switch (message.wParam) {
     case VK_TAB:
       if (IsKeyDown(VK_CONTROL)) return false;
-      SetFocus(focus == text_ ? figure_ : text_);  // two stops, either way round
+      // From the solution, Tab to the figure and Shift+Tab to the choice of unit; back again.
+      SetFocus(focus != text_ ? text_ : IsKeyDown(VK_SHIFT) ? unit_choice_ : figure_);
       return true;
     case VK_ESCAPE:
       ShowWindow(window_, SW_HIDE);
@@ -227,25 +317,43 @@ void SolutionWindow::CopySolution() const { CopyToClipboard(window_, solution_);
 
 void SolutionWindow::SetDpi(UINT dpi) {
   dpi_ = dpi;
-  const HFONT font = CreateSolutionFont(text_family_, dpi);
-  SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  if (text_font_ != nullptr) DeleteObject(text_font_);
-  text_font_ = font;
+  const HFONT font =
+      CreateFontW(-MulDiv(design::kFont.points, static_cast<int>(dpi), 72), 0, 0, 0,
+                  design::kFont.weight, FALSE, FALSE, FALSE,
+                  static_cast<BYTE>(design::kFont.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                  CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN, Widen(design::kFont.family).c_str());
+  SendMessageW(unit_caption_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  SendMessageW(unit_choice_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (control_font_ != nullptr) DeleteObject(control_font_);
+  control_font_ = font;
+  text_pixels_ = 0;  // made again at the new resolution
   LayOut();
 }
 
-// The figure on the left, the solution on the right. The figure is taller than wide: the
-// solution's long lines get the larger share.
+void SolutionWindow::SetTextPixels(int pixels) {
+  if (pixels == text_pixels_) return;
+  text_pixels_ = pixels;
+  const HFONT font = CreateSolutionFont(text_family_, pixels);
+  SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (text_font_ != nullptr) DeleteObject(text_font_);
+  text_font_ = font;
+}
+
+// As design lays the window out at its size and resolution; the text grows with the figure.
 void SolutionWindow::LayOut() {
-  if (figure_ == nullptr || text_ == nullptr) return;
+  if (figure_ == nullptr || text_ == nullptr || unit_choice_ == nullptr) return;
   RECT client{};
   GetClientRect(window_, &client);
-  const int margin = Scaled(kMargin, dpi_);
-  const int inner_width = std::max(0, static_cast<int>(client.right) - 3 * margin);
-  const int height = std::max(0, static_cast<int>(client.bottom) - 2 * margin);
-  const int figure_width = inner_width * 2 / 5;
-  MoveWindow(figure_, margin, margin, figure_width, height, TRUE);
-  MoveWindow(text_, 2 * margin + figure_width, margin, inner_width - figure_width, height, TRUE);
+  const design::SolutionWindowLayout layout =
+      line_ems_ > 0
+          ? design::LayOutSolutionWindow({client.right, client.bottom}, static_cast<int>(dpi_),
+                                         line_ems_)
+          : design::LayOutSolutionWindow({client.right, client.bottom}, static_cast<int>(dpi_));
+  Place(figure_, layout.figure);
+  Place(unit_caption_, layout.unit_caption);
+  Place(unit_choice_, layout.unit_choice, Scaled(kUnitListHeight, dpi_));
+  Place(text_, layout.text);
+  SetTextPixels(layout.text_pixels);
 }
 
 // Drawn off screen and copied in one step, so that resizing does not flicker.
@@ -319,13 +427,26 @@ LRESULT SolutionWindow::HandleMessage(HWND window, UINT message, WPARAM wparam, 
       LayOut();
       return 0;
     case WM_GETMINMAXINFO: {
-      const SIZE smallest =
-          OuterSize({Scaled(kSmallestClientSize.cx, dpi_), Scaled(kSmallestClientSize.cy, dpi_)},
-                    kWindowStyle, 0, dpi_);
+      // Its smallest readable size, or its monitor's work area where even that does not fit.
+      const design::PixelSize smallest =
+          Framed(window, design::SolutionWindowSmallestSize(static_cast<int>(dpi_)));
+      const RECT work = WorkAreaOf(window);
       auto& limits = *reinterpret_cast<MINMAXINFO*>(lparam);
-      limits.ptMinTrackSize = {smallest.cx, smallest.cy};
+      limits.ptMinTrackSize = {std::min(smallest.width, static_cast<int>(work.right - work.left)),
+                               std::min(smallest.height, static_cast<int>(work.bottom - work.top))};
       return 0;
     }
+    case WM_COMMAND:
+      if (reinterpret_cast<HWND>(lparam) == unit_choice_ && unit_choice_ != nullptr &&
+          HIWORD(wparam) == CBN_SELCHANGE) {
+        const auto chosen = static_cast<int>(SendMessageW(unit_choice_, CB_GETCURSEL, 0, 0));
+        if (chosen >= 0 && chosen < design::kLengthUnitCount) {
+          unit_ = static_cast<design::LengthUnit>(chosen);
+          ShowCalculation();
+        }
+        return 0;
+      }
+      break;
     case WM_CTLCOLORSTATIC:
       // The read-only solution on the white of a text field, at full contrast.
       if (reinterpret_cast<HWND>(lparam) == text_) {
@@ -360,6 +481,8 @@ LRESULT SolutionWindow::HandleMessage(HWND window, UINT message, WPARAM wparam, 
       window_ = nullptr;
       figure_ = nullptr;
       text_ = nullptr;
+      unit_caption_ = nullptr;
+      unit_choice_ = nullptr;
       focus_when_deactivated_ = nullptr;
       break;
     default:

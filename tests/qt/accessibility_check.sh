@@ -2,7 +2,8 @@
 # The real program under Xvfb with the AT-SPI accessibility bus: lists its controls with their
 # accessible names, then calculates (area 12) and reads what the result fields announced;
 # before and after, and once another measure is chosen, checks the window's role, which
-# fields are told editable and the options' descriptions.
+# fields are told editable and the options' descriptions; then calculates from that measure,
+# opens the solution window (F1) and reads what a screen reader hears of the solution.
 # Needs dbus, at-spi2-core and python3-pyatspi. Usage: accessibility_check.sh PROGRAM
 set -euo pipefail
 if [[ -z "${DBUS_SESSION_BUS_ADDRESS:-}" || -z "${IN_OWN_SESSION:-}" ]]; then
@@ -32,3 +33,7 @@ grep -v ready "$workdir/watch"
 click_at "$window" 24 148    # the median option: its field alone takes typing
 sleep 0.3
 /usr/bin/python3 "$here/atspi_session.py" states медиана
+click_at "$window" 320 152   # Изчисли, from the median's 4.5590
+
+xdotool key F1
+/usr/bin/python3 "$here/atspi_session.py" solution

@@ -3,9 +3,13 @@
 
 Lists every control with its role and name, then, after the caller's calculation, the new
 values the result fields announced and the texts they hold. Fails when a control has no name
-or when no result field announced its new text.
+or when no result field announced its new text. With "solution", after the caller opened the
+solution window, prints what a screen reader hears of the solution (its accessible
+description, the lines as a teacher says them) and fails when that is missing, holds a sign a
+voice does not say (√, ·, ⇒, ≈) or says no root, or when the text itself is not the written
+solution.
 Usage: atspi_session.py list | atspi_session.py states [EDITABLE FIELD NAME...] |
-atspi_session.py watch SECONDS
+atspi_session.py watch SECONDS | atspi_session.py solution
 """
 import sys
 import time
@@ -95,10 +99,38 @@ def watch(seconds):
         sys.exit("FAIL: no result field announced its new text")
 
 
+def solution():
+    application = find_application()
+    for _ in range(100):
+        texts = [control for window in application if window is not None
+                 for control in controls(window)
+                 if control.name == "Решение стъпка по стъпка"]
+        if texts:
+            break
+        time.sleep(0.1)
+    else:
+        sys.exit("FAIL: no solution text on the accessibility bus")
+    text = texts[0]
+    shown = text.queryText().getText(0, -1)
+    spoken = text.description
+    print(f"  {text.getRoleName()}: {text.name}")
+    print("  shown:\n    " + shown.strip().replace("\n", "\n    "))
+    print("  described:\n    " + spoken.replace("\n", "\n    "))
+    if not shown.startswith("Дадено: "):
+        sys.exit("FAIL: the solution's text is not the written solution")
+    if len(spoken.splitlines()) != len(shown.strip().splitlines()):
+        sys.exit("FAIL: the description has not a spoken line for each line shown")
+    silent = [sign for sign in "√·⇒≈" if sign in spoken]
+    if silent or "корен" not in spoken:
+        sys.exit(f"FAIL: the description is not spoken Bulgarian (signs {silent})")
+
+
 if __name__ == "__main__":
     if sys.argv[1] == "list":
         list_controls()
     elif sys.argv[1] == "states":
         states(set(sys.argv[2:]))
+    elif sys.argv[1] == "solution":
+        solution()
     else:
         watch(float(sys.argv[2]))

@@ -1,5 +1,6 @@
 # Sourced by the scripts that drive the real program on a private Xvfb server.
-# Provides: start_xvfb (exports DISPLAY), start_in_background CMD..., wait_for_window,
+# Provides: start_xvfb (exports DISPLAY; XVFB_SCREEN sets the screen, 1024x768x24 unless set),
+# start_in_background CMD..., wait_for_window,
 # and removes the servers, programs and scratch folder ($workdir) on exit (KEEP_WORKDIR=1
 # keeps the folder, with its traces and screenshots, for a look after a failure).
 
@@ -24,8 +25,8 @@ start_xvfb() {
   for _ in 1 2 3 4 5 6 7 8 9 10; do
     number=$((100 + RANDOM % 800))
     : >"$workdir/display"
-    Xvfb ":$number" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$workdir/display" \
-      2>/dev/null &
+    Xvfb ":$number" -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp \
+      3>"$workdir/display" 2>/dev/null &
     pid=$!
     for _ in $(seq 100); do
       [[ -s "$workdir/display" ]] || ! kill -0 "$pid" 2>/dev/null && break
