@@ -107,7 +107,7 @@ std::string MeasuresAsText(const std::array<std::string, triangle::kQuantityCoun
   return text;
 }
 
-std::string MeasuresAsText(const platform::WindowView& window, std::string_view line_break) {
+std::string MeasuresAsText(const platform::FieldControls& window, std::string_view line_break) {
   std::array<std::string, triangle::kQuantityCount> field_texts;
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
     field_texts[static_cast<std::size_t>(k)] = window.FieldText(k);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/field_controls.h"
 #include "platform/window_view.h"
 #include "triangle/exact_value.h"
 #include "triangle/failures.h"
@@ -44,7 +45,8 @@ std::array<std::string, triangle::kQuantityCount> SpokenExplanations(
 std::string MeasuresAsText(const std::array<std::string, triangle::kQuantityCount>& field_texts,
                            std::string_view line_break = "\n");
 // The same, with the texts the window's fields show now.
-std::string MeasuresAsText(const platform::WindowView& window, std::string_view line_break = "\n");
+std::string MeasuresAsText(const platform::FieldControls& window,
+                           std::string_view line_break = "\n");
 
 // What an option's tooltip (and its description for screen readers) says: how the side
 // follows from its measure; for the side itself, that it is given directly.

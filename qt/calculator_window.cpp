@@ -170,8 +170,7 @@ void CalculatorWindow::SetFieldEnabled(triangle::QuantityIndex field, bool enabl
 }
 
 void CalculatorWindow::SetFieldMaxLength(triangle::QuantityIndex field, int max_length) {
-  fields_.at(field)->SetLengthLimit(max_length == kNoLengthLimit ? QuantityField::kNoLimit
-                                                                 : max_length);
+  fields_.at(field)->SetLengthLimit(max_length);
 }
 
 void CalculatorWindow::ShowReadingNotice(triangle::QuantityIndex field,

@@ -319,8 +319,7 @@ void CalculatorWindow::SetFieldEnabled(triangle::QuantityIndex field, bool enabl
 
 void CalculatorWindow::SetFieldMaxLength(triangle::QuantityIndex field, int max_length) {
   // The limit applies to typing and pasting only; set texts may be longer.
-  fields_.at(field).SetLengthLimit(max_length == kNoLengthLimit ? QuantityField::kNoLimit
-                                                                : max_length);
+  fields_.at(field).SetLengthLimit(max_length);
 }
 
 void CalculatorWindow::ShowReadingNotice(triangle::QuantityIndex field,

@@ -23,11 +23,9 @@ struct Field {
 // characters it took: none while disabled, and no more than its maximum length allows.
 inline std::size_t TypeInto(Field& field, std::string_view typed) {
   if (!field.enabled) return 0;
-  std::size_t taken = typed.size();
-  if (field.max_length != platform::WindowView::kNoLengthLimit) {
-    const auto limit = static_cast<std::size_t>(field.max_length);
-    taken = std::min(taken, field.text.size() >= limit ? 0 : limit - field.text.size());
-  }
+  const auto limit = static_cast<std::size_t>(field.max_length);
+  const std::size_t taken =
+      std::min(typed.size(), field.text.size() >= limit ? 0 : limit - field.text.size());
   field.text += typed.substr(0, taken);
   return taken;
 }
