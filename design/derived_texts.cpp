@@ -139,6 +139,12 @@ std::string LengthLimitHint(int limit) {
          std::string(texts::kLengthLimitHintAfter);
 }
 
+std::string FieldHoverText(std::string_view text, bool text_is_cut, std::string_view explanation) {
+  std::string hover(text_is_cut ? text : std::string_view());
+  if (!hover.empty() && !explanation.empty()) hover.append("\n");
+  return hover.append(explanation);
+}
+
 std::string_view LockedFieldHint() { return texts::kLockedFieldHint; }
 
 std::string ReadingNoticeText(triangle::QuantityIndex field,

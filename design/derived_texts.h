@@ -61,8 +61,14 @@ std::string OptionAccessibleName(triangle::QuantityIndex option);
 // tooltip (an empty text) stays none.
 std::string WithSolutionWindowLine(std::string tooltip);
 
-// What a field says when it refuses an edit that would not fit in `limit` characters.
+// What a field says when it refuses an edit that would not fit in `limit` characters, and
+// how long it says it.
 std::string LengthLimitHint(int limit);
+inline constexpr int kLengthLimitHintMilliseconds = 4000;
+
+// What hovering over a quantity field shows: its whole text when the field cuts it, then the
+// result's explanation; nothing when neither is there.
+std::string FieldHoverText(std::string_view text, bool text_is_cut, std::string_view explanation);
 
 // What a field locked by a calculation says when the pupil clicks or types into it.
 std::string_view LockedFieldHint();

@@ -98,6 +98,25 @@ TEST(LengthLimitHint, SaysHowManyCharactersFit) {
   EXPECT_EQ(LengthLimitHint(4), "Полето побира най-много 4 знака: въведеното не е прието.");
 }
 
+TEST(FieldHoverText, TheWholeTextOnlyWhenCutThenTheExplanation) {
+  struct Case {
+    std::string_view text;
+    bool cut;
+    std::string_view explanation;
+    std::string_view hover;
+  };
+  const Case cases[] = {
+      {"1,234,567.0000", true, "P = 3·a", "1,234,567.0000\nP = 3·a"},
+      {"6.0000", false, "P = 3·a", "P = 3·a"},
+      {"1,234,567.0000", true, "", "1,234,567.0000"},  // the given value, cut
+      {"12", false, "", ""},
+      {"", true, "", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FieldHoverText(c.text, c.cut, c.explanation), c.hover) << c.text;
+  }
+}
+
 TEST(ReadingNoticeText, SaysWhatWasReadAndNamesTheDecimalSign) {
   using Reason = platform::WindowView::ReadingNotice::Reason;
   const triangle::NumberFormat point = triangle::DecimalPointFormat();
