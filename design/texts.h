@@ -97,6 +97,9 @@ inline constexpr std::string_view kFigureValuesPrefix = " Стойности: ";
 
 inline constexpr std::string_view kCalculateCaption = "Изчисли";
 inline constexpr std::string_view kClearCaption = "Изтрий";
+// The keys that press each button wherever the focus is (controller/key_map.h), as screen
+// readers are told them: the names that accessibility interfaces use.
+inline constexpr std::array<std::string_view, 2> kCommandKeyNames = {"Enter", "Escape"};
 
 // The exercise statement and the saying shown in the two read-only fields; the statement's
 // "входнните" with its doubled "н" is the designed text, kept letter for letter.
