@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "design/figure_drawing.h"
 #include "design/texts.h"
 #include "qt/design_to_qt.h"
 #include "qt/qt_text.h"
@@ -21,7 +22,10 @@ QPen PenFor(const design::FigureInk& ink) {
   pen.setCapStyle(Qt::FlatCap);
   pen.setJoinStyle(Qt::MiterJoin);
   // Qt measures dashes in pen widths; the figure in its own units.
-  if (ink.dashed) pen.setDashPattern({5 / ink.stroke_width, 3 / ink.stroke_width});
+  if (ink.dashed) {
+    pen.setDashPattern(
+        {design::kFigureDashLength / ink.stroke_width, design::kFigureDashGap / ink.stroke_width});
+  }
   return pen;
 }
 
@@ -93,10 +97,9 @@ void FigureView::paintEvent(QPaintEvent* /*event*/) {
   painter.fillRect(rect(), Qt::white);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  const double scale = std::min(width() / design::kFigureWidth, height() / design::kFigureHeight);
-  painter.translate((width() - design::kFigureWidth * scale) / 2,
-                    (height() - design::kFigureHeight * scale) / 2);
-  painter.scale(scale, scale);
+  const design::FigureFit fit = design::FitFigure(0, 0, width(), height());
+  painter.translate(fit.left, fit.top);
+  painter.scale(fit.scale, fit.scale);
   for (const design::FigureShape& shape : figure_.shapes) DrawShape(painter, shape);
   for (const design::FigureText& text : figure_.texts) DrawText(painter, text, font());
   if (hasFocus()) {

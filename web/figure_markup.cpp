@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "design/figure_drawing.h"
 #include "web/html_text.h"
 #include "web/page_markup.h"
 
@@ -73,7 +74,11 @@ std::string InkAttributes(const design::FigureInk& ink) {
   if (ink.stroke_width <= 0) return attributes + " stroke=\"none\"";
   attributes += " stroke=\"" + Colour(ink.stroke) + "\" stroke-width=\"" +
                 Coordinate(ink.stroke_width) + "\"";
-  return ink.dashed ? attributes + " stroke-dasharray=\"5 3\"" : attributes;
+  if (!ink.dashed) return attributes;
+  char dashes[32];
+  std::snprintf(dashes, sizeof dashes, " stroke-dasharray=\"%g %g\"", design::kFigureDashLength,
+                design::kFigureDashGap);
+  return attributes + dashes;
 }
 
 std::string ShapeMarkup(const FigureShape& shape) {
