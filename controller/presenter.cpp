@@ -58,7 +58,10 @@ const Presentation& Presenter::OnCommandClick(int index) {
   return EndEvent();
 }
 
+// A unit changes the teaching only; the notice stays, and a failure, already reported, is not
+// reported again.
 const Presentation& Presenter::OnUnitChoice(int index) {
+  shown_.failure.clear();
   if (index < 0 || index >= design::kLengthUnitCount) return shown_;
   const auto unit = static_cast<design::LengthUnit>(index);
   if (unit != shown_.unit) {

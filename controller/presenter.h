@@ -36,7 +36,7 @@ class Presenter {
   const Presentation& OnOptionChosen(int index);
   // MainWindow::kCalculateButton or kClearButton; others change nothing but the notices.
   const Presentation& OnCommandClick(int index);
-  // The unit in design::LengthUnit's order; others are ignored.
+  // The unit in design::LengthUnit's order; others are ignored. The reading notice stays.
   const Presentation& OnUnitChoice(int index);
 
   const Presentation& Shown() const { return shown_; }

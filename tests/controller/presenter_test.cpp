@@ -82,7 +82,9 @@ TEST_F(PresenterTest, AFailureOfTheCoreComesBackAsItsMessage) {
   EXPECT_FALSE(shown->calculation.has_value());
   EXPECT_TRUE(shown->solution.empty());
   EXPECT_TRUE(shown->announcement.empty());
-  // The next event reports nothing of it.
+  // Nothing reports it again: neither a unit, which keeps the rest, nor the next event.
+  EXPECT_TRUE(
+      presenter_.OnUnitChoice(static_cast<int>(design::LengthUnit::kMetre)).failure.empty());
   EXPECT_TRUE(presenter_.OnCommandClick(MainWindow::kClearButton).failure.empty());
 }
 
