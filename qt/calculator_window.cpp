@@ -1,22 +1,16 @@
 #include "qt/calculator_window.h"
 
 #include <QButtonGroup>
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopedValueRollback>
-#include <QShortcut>
 #include <array>
 #include <string>
 #include <utility>
 
-#include "controller/option_order.h"
 #include "design/derived_texts.h"
 #include "design/texts.h"
 #include "design/window_design.h"
@@ -58,7 +52,7 @@ CalculatorWindow::CalculatorWindow(triangle::NumberFormat format, QWidget* paren
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      controller_(*this, std::move(format)) {
+      presenter_(*this, std::move(format), controller::Presenter::SolutionWindowKey::kMentioned) {
   setWindowTitle(ToQString(design::texts::kWindowTitle));
   setFixedSize(ClientSize());
   SetBackground(this, design::kWindowBackground);
@@ -91,10 +85,10 @@ void CalculatorWindow::BuildControls() {
                                  ToQRect(design::LockedFieldHintArea()));
   AddShortcuts();
 
-  // Reported only when an option becomes the chosen one: clicking the chosen option again
-  // does not throw away what was typed into its field.
+  // An option becomes the chosen one however it is checked; a click on the chosen one is told
+  // apart in OnOptionClicked.
   connect(option_group_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
-    if (checked) OnOptionChosen(index);
+    if (checked) ChooseOption(index);
   });
   connect(option_group_, &QButtonGroup::idClicked, this, &CalculatorWindow::OnOptionClicked);
   connect(command_group_, &QButtonGroup::idClicked, this, &CalculatorWindow::OnCommandClicked);
@@ -145,7 +139,7 @@ QWidget* CalculatorWindow::CreateControl(const design::Control& layout) {
 }
 
 void CalculatorWindow::Load() {
-  controller_.OnFormLoad();
+  Draw(presenter_.OnLoad());
   info_fields_[0]->setFocus(Qt::OtherFocusReason);
 }
 
@@ -173,97 +167,63 @@ void CalculatorWindow::SetFieldMaxLength(triangle::QuantityIndex field, int max_
   fields_.at(field)->SetLengthLimit(max_length);
 }
 
-void CalculatorWindow::ShowReadingNotice(triangle::QuantityIndex field,
-                                         const ReadingNotice& notice) {
-  reading_notice_->Show(fields_.at(field),
-                        ToQString(design::ReadingNoticeText(field, notice, controller_.Format())));
-}
-
-void CalculatorWindow::OnOptionChosen(int index) {
-  ClearResultTooltips();  // the fields are about to change
+void CalculatorWindow::ChooseOption(int index) {
   HideNotices();
-  controller_.OnOptionClick(static_cast<std::int16_t>(index));
-  UpdateSolutionWindow();
+  Draw(presenter_.OnOptionChosen(index));
 }
 
 // Chosen by the mouse or Space: ready for typing, the field's text selected so that what is
 // typed replaces it. The arrow keys keep the focus on the options so that they can go on
 // moving through them.
 void CalculatorWindow::OnOptionClicked(int index) {
+  OptionButton* option = options_.at(index);
+  const bool chosen_already = !option->TakeChosenByClick();
   if (moving_between_options_) return;
-  if (index == controller_.SelectedOption() && fields_.at(index)->isReadOnly()) {
-    // The chosen option once more, after a calculation: its value may be typed anew.
-    ClearResultTooltips();
-    HideNotices();
-    controller_.OnChosenOptionChosenAgain();
-    UpdateSolutionWindow();
-  }
+  if (chosen_already) ChooseOption(index);  // keeps what was typed, or unlocks it
   QuantityField* field = fields_.at(index);
   field->setFocus(Qt::OtherFocusReason);
   field->SelectWholeText();
 }
 
-// To the option before or after in the measures' order, round at the ends, as Qt's options
-// move: the focus goes, and the choice with it when it was on the chosen option.
-void CalculatorWindow::MoveAmongOptions(QRadioButton* from, int step) {
-  const auto index = static_cast<triangle::QuantityIndex>(option_group_->id(from));
-  OptionButton* next = options_.at(controller::NextOption(index, step));
-  const QScopedValueRollback moving(moving_between_options_, true);
-  if (from->isChecked()) next->click();
-  next->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
-}
-
-// The event boundary: a failed calculation is reported here and the window stays as the
-// controller left it, so the user can correct the value and go on.
 void CalculatorWindow::OnCommandClicked(int index) {
-  ClearResultTooltips();
   HideNotices();  // a calculation tells anew how it read the field
-  try {
-    controller_.OnCommandClick(static_cast<std::int16_t>(index));
-    KeepFocusOnAControl();
-    ShowResultTooltips();
-  } catch (const std::exception& failure) {
-    UpdateSolutionWindow();  // a failed calculation has no solution
-    ReportFailure(ToQString(design::FailureMessage(failure)));
-    return;
+  const controller::Presentation& shown = presenter_.OnCommandClick(index);
+  if (shown.failure.empty()) KeepFocusOnAControl();
+  Draw(shown);
+}
+
+// A failure is reported last, over a window that already shows what the failed calculation
+// left.
+void CalculatorWindow::Draw(const controller::Presentation& shown) {
+  if (shown.reading_notice) {
+    locked_hint_->Hide();
+    reading_notice_->Show(fields_.at(shown.reading_notice->field),
+                          ToQString(shown.reading_notice->text));
+  } else {
+    HideNotices();
   }
-  UpdateSolutionWindow();
+  DrawTeaching(shown);
+  if (!shown.failure.empty()) {
+    QMessageBox::critical(this, ToQString(design::texts::kFailureTitle), ToQString(shown.failure));
+  }
 }
 
-void CalculatorWindow::ReportFailure(const QString& message) {
-  QMessageBox::critical(this, ToQString(design::texts::kFailureTitle), message);
-}
-
-// Escape clears from every control. Return and Enter are no shortcut: a focused button
-// answers them itself, and keyPressEvent takes them from every other control.
-void CalculatorWindow::AddShortcuts() {
-  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated,
-          buttons_.at(controller::MainWindow::kClearButton), &QPushButton::click);
-  connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-          &CalculatorWindow::OpenSolutionWindow);
+void CalculatorWindow::DrawTeaching(const controller::Presentation& shown) {
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    fields_[k]->setToolTip(ToQString(shown.explanations[k]));
+  }
+  if (solution_window_ != nullptr) solution_window_->Draw(shown);
 }
 
 // Made when first asked for: the calculator starts as it always has.
 void CalculatorWindow::OpenSolutionWindow() {
   if (solution_window_ == nullptr) {
     solution_window_ = new SolutionWindow(this);
-    UpdateSolutionWindow();
+    connect(solution_window_, &SolutionWindow::UnitChosen, this,
+            [this](int index) { DrawTeaching(presenter_.OnUnitChoice(index)); });
+    solution_window_->Draw(presenter_.Shown());
   }
   solution_window_->Open();
-}
-
-void CalculatorWindow::UpdateSolutionWindow() {
-  if (solution_window_ != nullptr) {
-    solution_window_->Follow(controller_.LastCalculation(), controller_.Format());
-  }
-}
-
-void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    buttons_.at(controller::MainWindow::kCalculateButton)->click();
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }
 
 void CalculatorWindow::HideNotices() {
@@ -278,45 +238,6 @@ void CalculatorWindow::KeepFocusOnAControl() {
       options_[k]->setFocus(Qt::OtherFocusReason);
     }
   }
-}
-
-// The calculation's own values at full precision, so the tooltip shows what the four decimals
-// round.
-void CalculatorWindow::ShowResultTooltips() {
-  const auto& calculation = controller_.LastCalculation();
-  if (!calculation) return;
-  const auto explanations =
-      design::ResultExplanations(calculation->given, calculation->values, controller_.Format());
-  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    fields_[k]->setToolTip(ToQString(design::WithSolutionWindowLine(explanations[k])));
-  }
-}
-
-void CalculatorWindow::ClearResultTooltips() {
-  for (QuantityField* field : fields_) field->setToolTip(QString());
-}
-
-void CalculatorWindow::CopyMeasures() const {
-  QGuiApplication::clipboard()->setText(ToQString(design::MeasuresAsText(*this)));
-}
-
-bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return false;
-  const auto* key = static_cast<QKeyEvent*>(event);
-  const bool arrow = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
-                     key->key() == Qt::Key_Left || key->key() == Qt::Key_Right;
-  if (auto* option = qobject_cast<QRadioButton*>(watched); arrow && option != nullptr) {
-    MoveAmongOptions(option, key->key() == Qt::Key_Up || key->key() == Qt::Key_Left ? -1 : 1);
-    return true;
-  }
-  if (!key->matches(QKeySequence::Copy)) return false;
-  const auto* line = qobject_cast<const QLineEdit*>(watched);
-  const auto* text = qobject_cast<const QPlainTextEdit*>(watched);
-  const bool has_selection = (line != nullptr && line->hasSelectedText()) ||
-                             (text != nullptr && text->textCursor().hasSelection());
-  if (has_selection) return false;  // an ordinary copy of what is selected
-  CopyMeasures();
-  return true;
 }
 
 }  // namespace qt_ui
