@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+#include "controller/key_map.h"
 #include "controller/main_window.h"
 #include "controller/presentation.h"
 #include "controller/presenter.h"
@@ -57,10 +58,10 @@ class CalculatorWindow final : public QWidget, public platform::FieldControls {
   void OpenSolutionWindow();
 
  protected:
-  // Ctrl+C with nothing selected copies every measure; arrow keys on an option are told
-  // apart from the other ways of choosing it.
+  // The copy shortcut and the arrows in a control, as the keyboard's table says: arrow keys
+  // on an option are told apart from the other ways of choosing it.
   bool eventFilter(QObject* watched, QEvent* event) override;
-  // Return and Enter that no focused control took calculate.
+  // Return and Enter that no focused control took.
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -79,6 +80,8 @@ class CalculatorWindow final : public QWidget, public platform::FieldControls {
 
   // The keyboard (calculator_window_keys.cpp).
   void AddShortcuts();
+  // Carries out what `key` asks in `focused`; false when it asks nothing there.
+  bool PressKey(controller::Key key, QWidget* focused);
   void MoveAmongOptions(QRadioButton* from, int step);
   void CopyMeasures() const;
 
