@@ -10,8 +10,8 @@
 #include "window_fixture.h"
 
 // Every control of the window against the window's design: rectangle, ground colour, font,
-// border, scroll bar, wrapping, alignment and text. The expected values are design/'s
-// description of the window, which tests/design/window_design_test.cpp pins; what is checked
+// border, scroll bar, wrapping, alignment and text. The expected values are design/'s table
+// of the window, which tests/design/window_design_test.cpp pins; what is checked
 // here is that the Qt window is built from all of it and shows nothing else.
 namespace qt_ui {
 namespace {
