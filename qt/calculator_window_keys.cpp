@@ -24,10 +24,10 @@ using controller::KeyCommand;
 // Enter are none: a focused button answers them itself, and keyPressEvent takes them from
 // every other control.
 void CalculatorWindow::AddShortcuts() {
-  for (const auto& [sequence, key] :
+  for (const auto& shortcut :
        {std::pair{Qt::Key_Escape, Key::kEscape}, std::pair{Qt::Key_F1, Key::kF1}}) {
-    connect(new QShortcut(QKeySequence(sequence), this), &QShortcut::activated, this,
-            [this, key] { PressKey(key, focusWidget()); });
+    connect(new QShortcut(QKeySequence(shortcut.first), this), &QShortcut::activated, this,
+            [this, key = shortcut.second] { PressKey(key, focusWidget()); });
   }
 }
 
