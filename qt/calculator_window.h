@@ -3,9 +3,12 @@
 #include <QWidget>
 #include <array>
 
+#include "controller/key_map.h"
 #include "controller/main_window.h"
+#include "controller/presentation.h"
+#include "controller/presenter.h"
 #include "design/window_design.h"
-#include "platform/window_view.h"
+#include "platform/field_controls.h"
 #include "qt/colour_button.h"
 #include "qt/field_notice.h"
 #include "qt/option_button.h"
@@ -22,15 +25,15 @@ namespace qt_ui {
 
 class SolutionWindow;
 
-// The calculator's one window: the controls of the window design, carrying out the window
-// operations for the controller and passing the user's clicks to it.
-class CalculatorWindow final : public QWidget, public platform::WindowView {
+// The calculator's one window: the controls of the window design. It carries out the fields'
+// operations for the presenter, sends it the user's every event and draws what it presents.
+class CalculatorWindow final : public QWidget, public platform::FieldControls {
   Q_OBJECT
 
  public:
   explicit CalculatorWindow(triangle::NumberFormat format, QWidget* parent = nullptr);
 
-  // Runs the controller's load handler and puts the focus in the statement.
+  // Loads the window through the presenter and puts the focus in the statement.
   void Load();
 
   void ClearOption(triangle::QuantityIndex option) override;
@@ -38,7 +41,6 @@ class CalculatorWindow final : public QWidget, public platform::WindowView {
   void SetFieldText(triangle::QuantityIndex field, std::string_view text) override;
   void SetFieldEnabled(triangle::QuantityIndex field, bool enabled) override;
   void SetFieldMaxLength(triangle::QuantityIndex field, int max_length) override;
-  void ShowReadingNotice(triangle::QuantityIndex field, const ReadingNotice& notice) override;
 
   QRadioButton* Option(triangle::QuantityIndex index) const { return options_.at(index); }
   QuantityField* Field(triangle::QuantityIndex index) const { return fields_.at(index); }
@@ -50,35 +52,38 @@ class CalculatorWindow final : public QWidget, public platform::WindowView {
   // The hint that a field is locked, shown when a locked field is clicked or typed into;
   // hidden while there is none.
   FieldNotice* LockedFieldHintLabel() const { return locked_hint_; }
-  std::int16_t SelectedOption() const { return controller_.SelectedOption(); }
+  std::int16_t SelectedOption() const { return presenter_.Behaviour().SelectedOption(); }
   // The window with the solution and the figure (F1); null until first opened.
   SolutionWindow* Solution() const { return solution_window_; }
   void OpenSolutionWindow();
 
  protected:
-  // Ctrl+C with nothing selected copies every measure; arrow keys on an option are told
-  // apart from the other ways of choosing it.
+  // The copy shortcut and the arrows in a control, as the keyboard's table says: arrow keys
+  // on an option are told apart from the other ways of choosing it.
   bool eventFilter(QObject* watched, QEvent* event) override;
-  // Return and Enter that no focused control took calculate.
+  // Return and Enter that no focused control took.
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildControls();
   QWidget* CreateControl(const design::Control& layout);
-  void OnOptionChosen(int index);
+  void ChooseOption(int index);
   void OnOptionClicked(int index);
-  void MoveAmongOptions(QRadioButton* from, int step);
-  void KeepFocusOnAControl();
+  void OnCommandClicked(int index);
   // The hint first: it may carry the reading notice's description, which it gives back.
   void HideNotices();
-  void OnCommandClicked(int index);
-  void ReportFailure(const QString& message);
+  void KeepFocusOnAControl();
+
+  // Everything an event left to show; the unit's choice changes only the teaching.
+  void Draw(const controller::Presentation& shown);
+  void DrawTeaching(const controller::Presentation& shown);
+
+  // The keyboard (calculator_window_keys.cpp).
   void AddShortcuts();
-  void ShowResultTooltips();
-  void ClearResultTooltips();
+  // Carries out what `key` asks in `focused`; false when it asks nothing there.
+  bool PressKey(controller::Key key, QWidget* focused);
+  void MoveAmongOptions(QRadioButton* from, int step);
   void CopyMeasures() const;
-  // The solution window, once open, shows the calculation the fields show.
-  void UpdateSolutionWindow();
 
   std::array<QPlainTextEdit*, 2> info_fields_{};
   QLabel* label_ = nullptr;
@@ -91,7 +96,7 @@ class CalculatorWindow final : public QWidget, public platform::WindowView {
   QButtonGroup* option_group_ = nullptr;
   QButtonGroup* command_group_ = nullptr;
   SolutionWindow* solution_window_ = nullptr;
-  controller::MainWindow controller_;
+  controller::Presenter presenter_;  // writes to the controls from Load on
 };
 
 }  // namespace qt_ui

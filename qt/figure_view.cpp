@@ -77,7 +77,6 @@ FigureView::FigureView(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(120, 160);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-  Show(design::DescribeFigure());
 }
 
 void FigureView::Show(design::Figure figure) {

@@ -7,7 +7,7 @@
 namespace qt_ui {
 
 // The figure of the triangle as design/figure.h describes it, drawn with QPainter at the
-// widget's size: scaled to fit, centred, sharp at any scale factor.
+// widget's size: scaled to fit, centred, sharp at any scale factor. Blank until shown one.
 class FigureView final : public QWidget {
   Q_OBJECT
 

@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <algorithm>
-#include <string>
 
 #include "design/solution_window_layout.h"
 #include "design/solution_window_placement.h"
@@ -65,7 +64,7 @@ SolutionWindow::SolutionWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   text_->setFocusPolicy(Qt::StrongFocus);
   text_->setTabChangesFocus(true);
-  // A formula is never broken: a line wider than the solution scrolls (ShowCalculation).
+  // A formula is never broken: a line wider than the solution scrolls (Draw).
   text_->setAccessibleName(ToQString(design::texts::kSolutionTextName));
   text_->installEventFilter(this);
   figure_->installEventFilter(this);
@@ -74,50 +73,30 @@ SolutionWindow::SolutionWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   resize(ToQSize(design::SolutionWindowStartSize()));
   LayOut();
 
-  connect(unit_choice_, &QComboBox::currentIndexChanged, this, &SolutionWindow::ChooseUnit);
+  connect(unit_choice_, &QComboBox::currentIndexChanged, this, &SolutionWindow::UnitChosen);
   // Escape closes this window only; F1 here brings nothing new, so it is left alone.
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
           &QWidget::close);
-  Follow(std::nullopt, triangle::DecimalPointFormat());
 }
 
-void SolutionWindow::Follow(const std::optional<controller::MainWindow::Calculation>& calculation,
-                            const triangle::NumberFormat& format) {
-  calculation_ = calculation;
-  format_ = format;
-  ShowCalculation();
-}
-
-void SolutionWindow::ChooseUnit(int index) {
-  if (index < 0 || index >= design::kLengthUnitCount) return;
-  unit_ = static_cast<design::LengthUnit>(index);
-  ShowCalculation();
-}
-
-void SolutionWindow::ShowCalculation() {
-  if (!calculation_) {
+void SolutionWindow::Draw(const controller::Presentation& shown) {
+  unit_ = shown.unit;
+  if (!shown.calculation) {
     solution_.clear();
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);  // prose, not formulas
     text_->setPlainText(ToQString(design::texts::kNoSolutionYet));
     text_->setAccessibleDescription(QString());
-    figure_->Show(design::DescribeFigure());
+    figure_->Show(shown.figure);
     line_ems_ = 0;
     LayOut();
     return;
   }
   // What is shown and copied, and what screen readers say of it, a line each.
-  std::string shown;
-  std::string spoken;
-  for (const design::SolutionLine& line :
-       design::SolutionSteps(calculation_->given, calculation_->values, format_, unit_)) {
-    shown.append(line.text).append("\n");
-    spoken.append(line.spoken).append("\n");
-  }
-  solution_ = ToQString(shown);
+  solution_ = ToQString(shown.solution_text);
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);
   text_->setPlainText(solution_);
-  text_->setAccessibleDescription(ToQString(spoken).trimmed());
-  figure_->Show(design::DescribeFigure(calculation_->given, calculation_->values, format_, unit_));
+  text_->setAccessibleDescription(ToQString(shown.spoken_solution).trimmed());
+  figure_->Show(shown.figure);
   // Its longest line, measured in the solution's family at a large size, in ems.
   constexpr int kMeasuredPixels = 100;
   QFont font = text_->font();

@@ -97,19 +97,28 @@ TEST_F(ChoosingTest, ArrowKeysGoRoundTheOptionsInTheirOrder) {
 }
 
 // After a calculation the given measure chosen again takes a new value: its field, text kept
-// and selected, replaces it with what is typed; the results stay locked.
+// and selected, replaces it with what is typed; the results stay locked. Space on the chosen
+// option checks nothing, as a click on it does not, and is told apart from a new choice too.
 TEST_F(ChoosingTest, TheGivenMeasureChosenAgainTakesANewValue) {
-  AreaTwelve();
-  QuantityField* field = window_.Field(triangle::kArea);
-  ASSERT_TRUE(field->isReadOnly());
-  Choose(triangle::kArea);
-  EXPECT_FALSE(field->isReadOnly());
-  EXPECT_EQ(window_.focusWidget(), field);
-  EXPECT_EQ(field->selectedText(), QStringLiteral("12"));
-  EXPECT_TRUE(window_.Field(triangle::kSide)->isReadOnly());
-  QTest::keyClick(field, Qt::Key_3);
-  Press(0);
-  EXPECT_EQ(window_.Field(triangle::kSide)->text(), QStringLiteral("2.6321"));
+  const struct {
+    const char* way;
+    std::function<void(QuantityIndex)> choose;
+  } ways[] = {{"a click", [this](QuantityIndex k) { Choose(k); }},
+              {"Space", [this](QuantityIndex k) { ChooseBySpace(k); }}};
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.way);
+    AreaTwelve();
+    QuantityField* field = window_.Field(triangle::kArea);
+    ASSERT_TRUE(field->isReadOnly());
+    way.choose(triangle::kArea);
+    EXPECT_FALSE(field->isReadOnly());
+    EXPECT_EQ(window_.focusWidget(), field);
+    EXPECT_EQ(field->selectedText(), QStringLiteral("12"));
+    EXPECT_TRUE(window_.Field(triangle::kSide)->isReadOnly());
+    QTest::keyClick(field, Qt::Key_3);
+    Press(0);
+    EXPECT_EQ(window_.Field(triangle::kSide)->text(), QStringLiteral("2.6321"));
+  }
 }
 
 // A locked field clicked or typed into says how to go on, over the top of the statement,
