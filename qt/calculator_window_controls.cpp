@@ -114,7 +114,6 @@ QWidget* CalculatorWindow::CreateControl(const design::Control& layout) {
     }
     case design::ControlKind::kQuantityField: {
       auto* field = new QuantityField(this);
-      field->SetLengthLimit(controller::MainWindow::kInitialMaxLength);
       connect(field, &QLineEdit::textEdited, this, &CalculatorWindow::HideNotices);
       connect(field, &QuantityField::LockedInput, this,
               [this, field] { locked_hint_->Show(field, ToQString(design::LockedFieldHint())); });
@@ -122,10 +121,8 @@ QWidget* CalculatorWindow::CreateControl(const design::Control& layout) {
       return fields_.at(layout.index) = field;
     }
     case design::ControlKind::kCommandButton: {
-      const bool calculate = layout.index == controller::MainWindow::kCalculateButton;
       auto* button = new ColourButton(ToQString(layout.text), ToQColor(*layout.background), this);
-      button->setAccessibleDescription(calculate ? QStringLiteral("Enter")
-                                                 : QStringLiteral("Escape"));
+      button->setAccessibleDescription(ToQString(design::texts::kCommandKeyNames.at(layout.index)));
       command_group_->addButton(button, layout.index);
       return buttons_.at(layout.index) = button;
     }

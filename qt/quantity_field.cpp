@@ -133,14 +133,15 @@ bool QuantityField::CutAtRight() const {
 }
 
 QString QuantityField::HoverText() const {
-  if (!CutAtLeft() && !CutAtRight()) return toolTip();
-  return toolTip().isEmpty() ? text() : text() + QLatin1Char('\n') + toolTip();
+  return ToQString(design::FieldHoverText(text().toStdString(), CutAtLeft() || CutAtRight(),
+                                          toolTip().toStdString()));
 }
 
 void QuantityField::ShowRefusal() {
   refusal_hint_ = ToQString(design::LengthLimitHint(limit_));
   QApplication::beep();
-  QToolTip::showText(mapToGlobal(QPoint(0, height())), refusal_hint_, this, QRect(), 4000);
+  QToolTip::showText(mapToGlobal(QPoint(0, height())), refusal_hint_, this, QRect(),
+                     design::kLengthLimitHintMilliseconds);
 }
 
 bool QuantityField::event(QEvent* event) {
