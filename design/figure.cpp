@@ -1,129 +1,34 @@
 #include "design/figure.h"
 
-#include <algorithm>
+// The figure's shapes: the triangle, its circles and segments, and the given measure's marks.
+// Its texts are in figure_texts.cpp, their extents in figure_text_metrics.cpp.
+
 #include <cmath>
+#include <cstddef>
 #include <numbers>
-#include <string_view>
 #include <utility>
 
-#include "design/solution.h"
-#include "design/texts.h"
-#include "triangle/format_result.h"
+#include "design/figure_colours.h"
+#include "design/figure_texts.h"
 
 namespace design {
 namespace {
 
+using figure_colours::kAreaFill;
+using figure_colours::kBlack;
+using figure_colours::kCircleBlue;
+using figure_colours::kCircleGreen;
+using figure_colours::kGivenAreaFill;
+using figure_colours::kGivenRed;
+using figure_colours::kGrey;
+using figure_colours::kSideRed;
 using triangle::QuantityIndex;
 
 // The drawing: the side is 208 units, the circumscribed circle's top 26 units from the top,
 // which leaves room for the name of the corner C above it.
 constexpr double kSide = 208;
 constexpr double kDrawingTop = 26;
-
-// The readings: two columns of four slots under the drawing.
-constexpr double kReadingsTop = 272;
-constexpr double kReadingsBottom = kFigureHeight - 4;
-constexpr double kMargin = 4;
-constexpr double kColumnGap = 8;
-constexpr double kColumnWidth = (kFigureWidth - 2 * kMargin - kColumnGap) / 2;
-constexpr double kSlotHeight = (kReadingsBottom - kReadingsTop) / 4;
-constexpr double kSlotGap = 2;  // kept clear under a reading's lines: a font's descent may reach it
-
-// Text sizes: the window's 12 points are 16 pixels; a long reading first shrinks to one line
-// down to kSmallestOneLineSize, and below that wraps at the largest size that holds it.
-constexpr double kTextSize = 16;
-constexpr double kSmallestOneLineSize = 10;
-constexpr double kSizeStep = 0.5;
-constexpr double kLineSpacing = 1.2;  // baseline to baseline, in font sizes
-constexpr double kAscent = 0.9;       // top of the line to its baseline, in font sizes
-
-constexpr Rgb kBlack{0, 0, 0};
-constexpr Rgb kGrey{68, 68, 68};
-constexpr Rgb kSideRed{150, 30, 30};
-constexpr Rgb kCircleBlue{30, 50, 190};
-constexpr Rgb kCircleGreen{20, 130, 50};
-constexpr Rgb kGivenRed{176, 0, 0};
-constexpr Rgb kAreaFill{255, 230, 204};
-constexpr Rgb kGivenAreaFill{255, 159, 96};
-constexpr double kGivenStroke = 3.5;
-
-// The letter a measure goes by: "P" of "P = 3·a", "a" for the side.
-std::string_view Symbol(QuantityIndex measure) {
-  const std::string_view formula = texts::kFormulaFromSide.at(static_cast<std::size_t>(measure));
-  return formula.substr(0, formula.find(' '));
-}
-
-// How wide a character may be, in font sizes, in any font a toolkit might draw the figure
-// with (Times New Roman, Liberation Serif, or a phone's serif): never narrower than its glyph,
-// so that a text's estimate holds it whole.
-double Advance(char32_t c) {
-  if (c >= '0' && c <= '9') return 0.6;
-  if (c == ' ' || c == '.' || c == ',' || c == '\'' || c == 0xA0 || c == 0x2009 || c == 0x202F) {
-    return 0.35;
-  }
-  if (c >= 'A' && c <= 'Z') return 0.8;
-  if (c >= 'a' && c <= 'z') return 0.6;
-  if (c < 0x80) return 0.65;
-  return 1.0;
-}
-
-// The code points of UTF-8 text, each with the byte it starts at.
-struct CodePoint {
-  char32_t value;
-  std::size_t at;
-  std::size_t size;
-};
-
-std::vector<CodePoint> CodePoints(std::string_view text) {
-  std::vector<CodePoint> points;
-  for (std::size_t at = 0; at < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    const std::size_t size = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    char32_t value = size == 1 ? lead : lead & (0x3Fu >> (size - 1));
-    for (std::size_t k = 1; k < size && at + k < text.size(); ++k) {
-      value = (value << 6) | (static_cast<unsigned char>(text[at + k]) & 0x3Fu);
-    }
-    points.push_back({value, at, std::min(size, text.size() - at)});
-    at += size;
-  }
-  return points;
-}
-
-double EstimatedWidth(std::string_view text, double font_size) {
-  double width = 0;
-  for (const CodePoint& point : CodePoints(text)) width += Advance(point.value);
-  return width * font_size;
-}
-
-// `text` in lines no wider than `width` at `font_size`, broken after a blank or a separator
-// where there is one, else between any two characters. The lines, joined, are the text.
-std::vector<std::string> Wrapped(std::string_view text, double width, double font_size) {
-  std::vector<std::string> lines;
-  const std::vector<CodePoint> points = CodePoints(text);
-  std::size_t line_start = 0;  // index into points
-  while (line_start < points.size()) {
-    double used = 0;
-    std::size_t end = line_start;
-    std::size_t last_break = line_start;  // after the last blank or separator that fits
-    while (end < points.size() && used + Advance(points[end].value) * font_size <= width) {
-      used += Advance(points[end].value) * font_size;
-      if (Advance(points[end].value) == Advance(' ')) last_break = end + 1;
-      ++end;
-    }
-    if (end == line_start) ++end;  // not even one character fits: it goes alone
-    if (end < points.size() && last_break > line_start) end = last_break;
-    const std::size_t from = points[line_start].at;
-    const std::size_t to = end < points.size() ? points[end].at : text.size();
-    lines.emplace_back(text.substr(from, to - from));
-    line_start = end;
-  }
-  if (lines.empty()) lines.emplace_back();
-  return lines;
-}
-
-double LinesHeight(const std::vector<std::string>& lines, double font_size) {
-  return static_cast<double>(lines.size()) * font_size * kLineSpacing;
-}
+constexpr double kGivenStroke = 3.5;  // the given measure's lines, drawn full and red
 
 FigureShape Line(FigurePart part, MeasureSet measures, std::vector<FigurePoint> points,
                  FigureInk ink) {
@@ -235,104 +140,12 @@ void AddShapes(Figure& figure) {
   }
 }
 
-// A letter in the drawing: a measure's, in italics, or a point's, upright.
-FigureText Label(FigurePart part, QuantityIndex measure, std::string text, FigurePoint origin) {
-  return {.part = part,
-          .measure = measure,
-          .given = false,
-          .text = text,
-          .value_start = 0,
-          .lines = {text},
-          .origin = origin,
-          .font_size = kTextSize,
-          .line_height = kTextSize * kLineSpacing,
-          .italic = part == FigurePart::kLetter,
-          .bold = false,
-          .colour = kBlack,
-          .box = {origin.x, origin.y - kAscent * kTextSize, EstimatedWidth(text, kTextSize),
-                  kTextSize * kLineSpacing}};
-}
-
-// A reading in its slot: one line at the largest size down to kSmallestOneLineSize, else
-// wrapped at the largest size whose lines fit the slot's height.
-FigureText Reading(QuantityIndex measure, const std::string& value, bool given) {
-  const std::string text = std::string(Symbol(measure)) + " = " + value;
-  const double left = kMargin + (measure < 4 ? 0 : kColumnWidth + kColumnGap);
-  const double top = kReadingsTop + kSlotHeight * (measure % 4);
-  double size = kTextSize;
-  std::vector<std::string> lines{text};
-  const double one_line = kColumnWidth / std::max(EstimatedWidth(text, 1), 1e-9);
-  if (one_line >= kSmallestOneLineSize) {
-    size = std::min(kTextSize, std::floor(one_line / kSizeStep) * kSizeStep);
-  } else {
-    for (size = kTextSize;; size -= kSizeStep) {
-      lines = Wrapped(text, kColumnWidth, size);
-      if (size <= kSizeStep || LinesHeight(lines, size) <= kSlotHeight - kSlotGap) break;
-    }
-    // Below the smallest step, the size that holds the text whatever it is.
-    while (LinesHeight(lines, size) > kSlotHeight - kSlotGap) {
-      size /= 2;
-      lines = Wrapped(text, kColumnWidth, size);
-    }
-  }
-  double width = 0;
-  for (const std::string& line : lines) width = std::max(width, EstimatedWidth(line, size));
-  return {.part = FigurePart::kReading,
-          .measure = measure,
-          .given = given,
-          .text = text,
-          .value_start = text.size() - value.size(),
-          .lines = lines,
-          .origin = {left, top + kAscent * size},
-          .font_size = size,
-          .line_height = size * kLineSpacing,
-          .italic = false,
-          .bold = given,
-          .colour = given ? kGivenRed : kBlack,
-          .box = {left, top, width, LinesHeight(lines, size)}};
-}
-
-FigureText Letter(QuantityIndex measure, FigurePoint origin) {
-  return Label(FigurePart::kLetter, measure, std::string(Symbol(measure)), origin);
-}
-
-// Each letter by what it names, clear of every line and circle (a letter is 16 units high
-// from 14.4 above its baseline, a capital about 13 wide): a under AB between the foot and
-// B, h beside CD under the bisector's marks and above the inscribed circle, R under OB and
-// r under OE, both within the inscribed circle.
-void AddLetters(Figure& figure) {
-  const Figure& f = figure;
-  figure.texts.push_back(Letter(triangle::kSide, {f.d.x + 32, f.a.y + 20}));
-  figure.texts.push_back(Letter(triangle::kHeight, {f.c.x + 6, f.c.y + 52}));
-  figure.texts.push_back(Letter(triangle::kCircumradius, {f.o.x + 21, f.o.y + 40}));
-  figure.texts.push_back(Letter(triangle::kInradius, {f.o.x + 29, f.o.y + 2}));
-}
-
-// The points' names where school figures put them: A and B below and outside their corners,
-// C above its corner, D below the foot, O to the left of the centre.
-void AddPointNames(Figure& figure) {
-  const Figure& f = figure;
-  const auto name = [&figure](std::string text, FigurePoint origin) {
-    figure.texts.push_back(Label(FigurePart::kPoint, kNoMeasure, std::move(text), origin));
-  };
-  name("A", {f.a.x - 17, f.a.y + 16});
-  name("B", {f.b.x + 4.2, f.b.y + 16});
-  name("C", {f.c.x - 6.4, f.c.y - 8});
-  name("D", {f.d.x - 6.4, f.d.y + 22});
-  name("O", {f.o.x - 17, f.o.y + 5});
-}
-
 }  // namespace
 
 Figure DescribeFigure() {
   Figure figure = Drawing();
   AddShapes(figure);
-  AddLetters(figure);
-  for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    figure.texts.push_back(Reading(k, "", false));
-  }
-  AddPointNames(figure);
-  figure.description = texts::kFigureDescription;
+  figure_texts::AddStartTexts(figure);
   return figure;
 }
 
@@ -343,33 +156,8 @@ Figure DescribeFigure(QuantityIndex given,
   figure.given = given;
   // Zero or below (or not a number) is no triangle's measure: nothing to draw.
   const bool drawn = values.at(static_cast<std::size_t>(given)) > 0;
-  if (drawn) {
-    AddShapes(figure);
-    AddLetters(figure);
-  }
-  figure.description =
-      std::string(drawn ? texts::kFigureDescription : texts::kNoTriangleFigureDescription) +
-      std::string(texts::kFigureGivenPrefix);
-  std::string readings;
-  for (QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    const double value = values.at(static_cast<std::size_t>(k));
-    const std::string text =
-        (k == given ? GivenValueText(value, format) : triangle::FormatResult(value, format)) +
-        UnitText(unit, k == triangle::kArea);
-    figure.texts.push_back(Reading(k, text, k == given));
-    readings += (k == 0 ? "" : "; ") + figure.texts.back().text;
-  }
-  const std::size_t given_reading = figure.texts.size() - triangle::kQuantityCount + given;
-  figure.description +=
-      std::string(texts::kMeasureNames.at(static_cast<std::size_t>(given))) + " " +
-      figure.texts[given_reading].text + "." +
-      (drawn ? std::string(texts::kFigureGivenMarks.at(static_cast<std::size_t>(given)))
-             : std::string()) +
-      std::string(texts::kFigureValuesPrefix) + readings + ".";
-  if (drawn) AddPointNames(figure);
-  for (FigureText& text : figure.texts) {
-    if (text.part == FigurePart::kLetter) text.given = text.measure == given;
-  }
+  if (drawn) AddShapes(figure);
+  figure_texts::AddCalculationTexts(figure, values, format, unit, drawn);
   return figure;
 }
 

@@ -2,8 +2,8 @@
 # Regenerates docs/screenshot-windows.png: the Windows edition under Wine on a private Xvfb
 # server, after choosing the area, typing 12 and pressing "Изчисли"; and
 # docs/screenshot-windows-solution.png: that window beside the solution window F1 then opens. Needs the mingw build
-# (cmake --preset mingw && cmake --build --preset mingw), wine, xvfb, xdotool, x11-apps and
-# imagemagick.
+# (the README's steps: the mingw32 preset, then cmake --preset mingw && cmake --build --preset
+# mingw), wine, xvfb, xdotool, x11-apps and imagemagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/mingw/win32/equilateral-triangle.exe}
