@@ -113,6 +113,10 @@
       describe(noticeField, 'reading-notice', true);
       noticeToAnnounce = text;
     },
+    hideNotices: () => {
+      hideReadingNotice();
+      hideLockedHint();
+    },
     reportFailure: (message) => {
       byId('failure-message').textContent = message;
       failure.showModal();
@@ -446,14 +450,15 @@
   const early = { option: -1, events: [], calculate: false, focus: null };
   let module = null;
 
+  // With the module, any choice goes to it, the chosen option's too: it tells the notices to go.
   function chooseOption(k) {
-    hideReadingNotice();
-    hideLockedHint();
     chosen = k;
     if (module) {
-      module._calculator_option_click(k);
+      module._calculator_option_chosen(k);
       return;
     }
+    hideReadingNotice();
+    hideLockedHint();
     earlyCalls[early.option + 1][k].forEach(([method, ...args]) => page[method](...args));
     early.option = k;
     early.events.push(k);
@@ -461,11 +466,12 @@
 
   // An early Изчисли waits, visibly and audibly, with every control as it is, for the module.
   function pressCommand(k) {
-    hideLockedHint();
     if (module) {
-      hideReadingNotice();  // a calculation tells anew how it read the field
       module._calculator_command_click(k);
-    } else if (k === 0) {
+      return;
+    }
+    hideLockedHint();
+    if (k === 0) {
       if (!early.calculate) early.focus = document.activeElement;  // not the page's body
       early.calculate = true;
       client.inert = true;
@@ -500,22 +506,13 @@
     if (chosen !== next) chooseOption(next);
   }
 
-  // The chosen measure once more, after a calculation: its field takes a new value again, as
-  // the locked field's hint says.
-  function chooseAgain() {
-    hideReadingNotice();
-    hideLockedHint();
-    module._calculator_option_chosen_again();
-  }
-
-  // The behaviour hears of an option only when it becomes the chosen one: choosing the chosen
-  // option again keeps what was typed. A click (a tap, Space) comes before the change.
+  // A click (a tap, Space) comes before the change, which then has nothing to tell. Before the
+  // module has started, choosing the chosen option again changes nothing.
   fields.forEach(refuseLongEdits);
   radios.forEach((radio, k) => {
     radio.addEventListener('click', () => {
       if (!radio.checked) return;
-      if (chosen !== k) chooseOption(k);
-      else if (module && isLocked(fields[k])) chooseAgain();
+      if (module || chosen !== k) chooseOption(k);
       focusField(k);
     });
     radio.addEventListener('change', () => {
