@@ -495,11 +495,7 @@
 
   // The arrow keys go through the options in their order, round again from either end, and
   // choose as they go; the focus stays on the options.
-  const arrowSteps = { ArrowDown: 1, ArrowRight: 1, ArrowUp: -1, ArrowLeft: -1 };
-  function stepOption(event, k) {
-    const step = arrowSteps[event.key];
-    if (!step || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
-    event.preventDefault();
+  function stepOption(k, step) {
     const next = (k + step + radios.length) % radios.length;
     radios[next].checked = true;
     radios[next].focus();
@@ -518,37 +514,62 @@
     radio.addEventListener('change', () => {
       if (radio.checked && chosen !== k) chooseOption(k);
     });
-    radio.addEventListener('keydown', (event) => stepOption(event, k));
   });
   commands.forEach((button, k) => button.addEventListener('click', () => pressCommand(k)));
   // An option ticked before this script ran (a tap while the page was arriving, or the
   // browser restoring a form on going back) is chosen now.
   const tickedEarly = radios.findIndex((radio) => radio.checked);
   if (tickedEarly >= 0) chooseOption(tickedEarly);
-  // As on the desktop, from every control: Enter calculates (a focused button answers it
-  // itself), Escape clears, Ctrl+C with nothing selected copies every measure; keys that
-  // end or cancel a composition are the keyboard's.
-  document.addEventListener('keydown', (event) => {
-    if (failure.open || event.altKey || event.isComposing) return;
+  // The keyboard's table, as on the desktop (controller/key_map.h): the key each event is, with
+  // the modifiers each allows (Shift may go with Escape and Ctrl+C, not with Enter or an arrow);
+  // keys that end or cancel a composition are the keyboard's.
+  const keyMap = JSON.parse(byId('key-map').textContent);
+  const arrows = { ArrowUp: 'Up', ArrowDown: 'Down', ArrowLeft: 'Left', ArrowRight: 'Right' };
+  function keyOf(event) {
     const control = event.ctrlKey || event.metaKey;
-    const onButton = event.target instanceof HTMLButtonElement;
-    if (event.key === 'Enter' && !control && !event.shiftKey && !onButton) {
-      event.preventDefault();
-      commands[0].click();
-    } else if (event.key === 'Escape' && !control) {
-      event.preventDefault();
-      commands[1].click();
-    } else if (control && event.code === 'KeyC' && !hasSelection() && navigator.clipboard &&
-               module) {
-      // In the solution: the whole solution; anywhere else: every measure.
-      event.preventDefault();
+    if (event.key === 'Enter' && !control && !event.shiftKey) return 'Return';
+    if (event.key === 'Escape' && !control) return 'Escape';
+    if (control && event.code === 'KeyC') return 'Copy';
+    if (event.key === 'F1' && !control && !event.shiftKey) return 'F1';
+    if (arrows[event.key] && !control && !event.shiftKey) return arrows[event.key];
+    return null;
+  }
+  function focusKindOf(target) {
+    if (radios.includes(target)) return 'option';
+    if (fields.includes(target)) return 'quantityField';
+    if (target instanceof HTMLTextAreaElement && target.classList.contains('info')) return 'infoField';
+    if (target instanceof HTMLButtonElement) return 'button';
+    return 'other';
+  }
+  function commandFor(event) {
+    const key = keyOf(event);
+    const focus = key && focusKindOf(event.target);
+    return keyMap.find(([k, kinds, onlyUnselected]) =>
+      k === key && kinds.includes(focus) && !(onlyUnselected && hasSelection()))?.[3];
+  }
+  // What each command does here; the page has no solution window, so F1 does nothing.
+  const keyCommands = {
+    calculate: () => commands[0].click(),
+    clear: () => commands[1].click(),
+    // In the solution: the whole solution; anywhere else: every measure. Without a clipboard,
+    // or before the module has started, the browser's own copy goes on.
+    copyMeasures: () => {
+      if (!navigator.clipboard || !module) return false;
       if (solution.contains(document.activeElement)) {
         copyText(solutionText, copyNotice.dataset.solution);
       } else {
         copyText(module.UTF8ToString(module._calculator_measures_text()),
                  copyNotice.dataset.measures);
       }
-    }
+      return true;
+    },
+    previousOption: (event) => stepOption(radios.indexOf(event.target), -1),
+    nextOption: (event) => stepOption(radios.indexOf(event.target), 1),
+  };
+  document.addEventListener('keydown', (event) => {
+    if (failure.open || event.altKey || event.isComposing) return;
+    const run = keyCommands[commandFor(event)];
+    if (run && run(event) !== false) event.preventDefault();
   });
 
   // The module takes the window over as the page shows it, then gets the user's early events

@@ -11,6 +11,7 @@
 #include "design/texts.h"
 #include "design/window_design.h"
 #include "web/early_choices.h"
+#include "web/key_map_json.h"
 #include "web/page_markup.h"
 
 namespace {
@@ -58,12 +59,14 @@ int main(int argc, char** argv) {
     Fill(page, "STYLE", ReadFile(argv[2]) + web::WindowCss());
     Fill(page, "WINDOW", web::WindowMarkup(web::StartState()));
     Fill(page, "FIGURE", web::TeachingMarkup());
-    Fill(page, "LENGTH_HINT", web::LengthHintMarkup() + web::ReadingNoticeMarkup() +
-                                 web::LockedHintMarkup() + web::CopyNoticeMarkup());
+    Fill(page, "LENGTH_HINT",
+         web::LengthHintMarkup() + web::ReadingNoticeMarkup() + web::LockedHintMarkup() +
+             web::CopyNoticeMarkup());
     Fill(page, "FAILURE_TITLE", web::EscapeHtml(design::texts::kFailureTitle));
     Fill(page, "MODULE_LOADING", web::EscapeHtml(design::texts::kModuleLoading));
     Fill(page, "MODULE_LOAD_FAILURE", web::EscapeHtml(design::texts::kModuleLoadFailure));
     Fill(page, "EARLY_CHOICES", Inline(web::EarlyChoicesJson()));
+    Fill(page, "KEY_MAP", Inline(web::KeyMapJson()));
     Fill(page, "SCRIPT", Inline(ReadFile(argv[3])));
     WriteFile(folder + "/index.html", page);
     WriteFile(folder + "/manifest.webmanifest", web::Manifest());
