@@ -32,12 +32,9 @@ EMSCRIPTEN_KEEPALIVE void calculator_start(const char* decimal_separator,
   window = std::make_unique<web::WebWindow>(settings);
 }
 
-EMSCRIPTEN_KEEPALIVE void calculator_option_click(int index) {
-  if (window) window->OnOptionClick(index);
-}
-
-EMSCRIPTEN_KEEPALIVE void calculator_option_chosen_again() {
-  if (window) window->OnChosenOptionChosenAgain();
+// A click, a tap, Space or an arrow key chose the option, whether or not it was chosen.
+EMSCRIPTEN_KEEPALIVE void calculator_option_chosen(int index) {
+  if (window) window->OnOptionChosen(index);
 }
 
 EMSCRIPTEN_KEEPALIVE void calculator_command_click(int index) {

@@ -24,6 +24,7 @@ mergeInto(LibraryManager.library, {
   page_show_reading_notice: function(field, text, length) {
     Module.page.showReadingNotice(field, UTF8ToString(text, length));
   },
+  page_hide_notices: function() { Module.page.hideNotices(); },
   page_report_failure: function(message, length) {
     Module.page.reportFailure(UTF8ToString(message, length));
   },

@@ -1,6 +1,7 @@
 // Writes the page of the browser edition from the window's description: index.html from
-// index.html.in, page.css and page.js, and manifest.webmanifest. Run at build time (under Node).
-//   page_generator TEMPLATE STYLE SCRIPT OUTPUT_FOLDER
+// index.html.in, page.css and the page's script files, and manifest.webmanifest. Run at build
+// time (under Node).
+//   page_generator TEMPLATE STYLE OUTPUT_FOLDER SCRIPT...
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -11,6 +12,7 @@
 #include "design/texts.h"
 #include "design/window_design.h"
 #include "web/early_choices.h"
+#include "web/key_map_json.h"
 #include "web/page_markup.h"
 
 namespace {
@@ -43,28 +45,38 @@ std::string Inline(const std::string& code) {
   return code;
 }
 
+// The script files in order, as one function run once, so that they share its names and
+// leave none on the page.
+std::string Script(char** first, char** last) {
+  std::string script = "'use strict';\n(() => {\n";
+  for (; first != last; ++first) script += ReadFile(*first);
+  return script + "})();\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 5) {
-    std::cerr << "usage: page_generator TEMPLATE STYLE SCRIPT OUTPUT_FOLDER\n";
+  if (argc < 5) {
+    std::cerr << "usage: page_generator TEMPLATE STYLE OUTPUT_FOLDER SCRIPT...\n";
     return 2;
   }
   try {
-    const std::string folder = argv[4];
+    const std::string folder = argv[3];
     std::string page = ReadFile(argv[1]);
     Fill(page, "TITLE", web::EscapeHtml(design::texts::kWindowTitle));
     Fill(page, "THEME_COLOUR", web::HexColour(design::kWindowBackground));
     Fill(page, "STYLE", ReadFile(argv[2]) + web::WindowCss());
     Fill(page, "WINDOW", web::WindowMarkup(web::StartState()));
     Fill(page, "FIGURE", web::TeachingMarkup());
-    Fill(page, "LENGTH_HINT", web::LengthHintMarkup() + web::ReadingNoticeMarkup() +
-                                 web::LockedHintMarkup() + web::CopyNoticeMarkup());
+    Fill(page, "LENGTH_HINT",
+         web::LengthHintMarkup() + web::ReadingNoticeMarkup() + web::LockedHintMarkup() +
+             web::CopyNoticeMarkup());
     Fill(page, "FAILURE_TITLE", web::EscapeHtml(design::texts::kFailureTitle));
     Fill(page, "MODULE_LOADING", web::EscapeHtml(design::texts::kModuleLoading));
     Fill(page, "MODULE_LOAD_FAILURE", web::EscapeHtml(design::texts::kModuleLoadFailure));
     Fill(page, "EARLY_CHOICES", Inline(web::EarlyChoicesJson()));
-    Fill(page, "SCRIPT", Inline(ReadFile(argv[3])));
+    Fill(page, "KEY_MAP", Inline(web::KeyMapJson()));
+    Fill(page, "SCRIPT", Inline(Script(argv + 4, argv + argc)));
     WriteFile(folder + "/index.html", page);
     WriteFile(folder + "/manifest.webmanifest", web::Manifest());
   } catch (const std::exception& failure) {

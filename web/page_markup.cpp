@@ -79,9 +79,7 @@ std::string ControlMarkup(const Control& control, const StartState& state, bool 
              " class=\"control field\" type=\"text\" inputmode=\"decimal\" autocomplete=\"off\" "
              "spellcheck=\"false\"" +
              Attribute("aria-label", MeasureName(index)) +
-             (field.max_length != StartState::kNoLengthLimit
-                  ? Attribute("data-max-length", Number(field.max_length))
-                  : "") +
+             (field.max_length > 0 ? Attribute("data-max-length", Number(field.max_length)) : "") +
              Attribute("value", field.text) + (field.enabled ? "" : " readonly") +
              // Read-only and empty, a field is no stop for Tab; with a result, it is.
              (field.enabled || !field.text.empty() ? "" : " tabindex=\"-1\"") + ">\n";
@@ -255,8 +253,9 @@ std::string WindowCss() {
     printed_bottom = std::max(printed_bottom, control.rect.top + control.rect.height);
     printed_left = std::min(printed_left, control.rect.left);
   }
-  css += "@media print{@media " + DesignLayoutMedia() + "{.client{height:" +
-         Number(design::TwipsToPixels(printed_bottom + printed_left, 96)) + "px}}}\n";
+  css += "@media print{@media " + DesignLayoutMedia() +
+         "{.client{height:" + Number(design::TwipsToPixels(printed_bottom + printed_left, 96)) +
+         "px}}}\n";
   // Room around the window once the page is wide enough for it.
   css += "@media (min-width:" + Number(client.width + 32) + "px){.page{padding:16px}}\n";
   css += "@media (pointer:coarse) and (min-width:" + Number(TouchLayoutMinWidth()) +

@@ -15,7 +15,7 @@ class StartState final : public platform::WindowView {
   struct Field {
     std::string text;
     bool enabled = true;
-    int max_length = kNoLengthLimit;
+    int max_length = 0;  // none: loading sets every field's
   };
 
   StartState();

@@ -1,17 +1,9 @@
 #include "web/web_window.h"
 
-#include <array>
-#include <cstring>
-#include <exception>
+#include <cstddef>
 #include <string>
 #include <utility>
 
-#include "design/derived_texts.h"
-#include "design/figure.h"
-#include "design/solution.h"
-#include "design/texts.h"
-#include "triangle/failures.h"
-#include "triangle/format_result.h"
 #include "web/calculation_link.h"
 #include "web/figure_markup.h"
 #include "web/page_bridge.h"
@@ -21,49 +13,22 @@ namespace {
 
 int Length(std::string_view text) { return static_cast<int>(text.size()); }
 
-// Bit for bit, so that -0 and +0, which are written differently, count as different.
-bool SameCalculation(const std::optional<controller::MainWindow::Calculation>& a,
-                     const std::optional<controller::MainWindow::Calculation>& b) {
-  if (!a || !b) return !a && !b;
-  return a->given == b->given &&
-         std::memcmp(a->values.data(), b->values.data(), sizeof a->values) == 0;
-}
-
 }  // namespace
 
-WebWindow::WebWindow(triangle::NumberFormat format) : controller_(*this, std::move(format)) {}
+WebWindow::WebWindow(triangle::NumberFormat format)
+    : presenter_(*this, std::move(format), controller::Presenter::SolutionWindowKey::kNone),
+      drawn_teaching_(presenter_.Shown().teaching_revision) {}
 
-void WebWindow::OnOptionClick(int index) {
-  controller_.OnOptionClick(static_cast<std::int16_t>(index));
-  ShowCalculation();
-}
+void WebWindow::OnOptionChosen(int index) { Draw(presenter_.OnOptionChosen(index)); }
 
-void WebWindow::OnChosenOptionChosenAgain() {
-  controller_.OnChosenOptionChosenAgain();
-  ShowCalculation();
-}
+void WebWindow::OnCommandClick(int index) { Draw(presenter_.OnCommandClick(index)); }
 
-// The event boundary: a failed calculation is reported here and the page stays as the
-// behaviour left it, so the user can correct the value and go on.
-void WebWindow::OnCommandClick(int index) {
-  try {
-    controller_.OnCommandClick(static_cast<std::int16_t>(index));
-  } catch (const std::exception& failure) {
-    ReportFailure(design::FailureMessage(failure));
-  }
-  ShowCalculation();
-}
-
+// Only the teaching and the address follow the unit: the notices of the last event stay.
 void WebWindow::OnUnitChoice(int index) {
-  if (index < 0 || index >= design::kLengthUnitCount) return;
-  const auto unit = static_cast<design::LengthUnit>(index);
-  if (unit == unit_) return;
-  unit_ = unit;
-  if (shown_) ShowTeaching();
-  ShowLink();
+  const controller::Presentation& shown = presenter_.OnUnitChoice(index);
+  DrawTeaching(shown);
+  DrawLink(shown);
 }
-
-std::string WebWindow::MeasuresAsText() const { return design::MeasuresAsText(*this); }
 
 void WebWindow::ClearOption(triangle::QuantityIndex option) { page_clear_option(option); }
 
@@ -86,69 +51,48 @@ void WebWindow::SetFieldMaxLength(triangle::QuantityIndex field, int max_length)
   page_set_field_max_length(field, max_length);
 }
 
-void WebWindow::ShowReadingNotice(triangle::QuantityIndex field, const ReadingNotice& notice) {
-  const std::string text = design::ReadingNoticeText(field, notice, controller_.Format());
-  page_show_reading_notice(field, text.data(), Length(text));
+// The notice is written first and shown with the announcement, once the results, the figure
+// and the solution are laid out; a failure is reported over the page as the behaviour left it.
+void WebWindow::Draw(const controller::Presentation& shown) {
+  page_hide_notices();
+  if (shown.reading_notice) {
+    const std::string& text = shown.reading_notice->text;
+    page_show_reading_notice(shown.reading_notice->field, text.data(), Length(text));
+  }
+  if (!shown.failure.empty()) page_report_failure(shown.failure.data(), Length(shown.failure));
+  DrawTeaching(shown);
+  page_show_calculation(shown.announcement.data(), Length(shown.announcement));
+  DrawLink(shown);
 }
 
-// The results' titles, the figure, the solution and the announcement follow what the fields
-// show. The figure, the solution and the titles are written only when the calculation they show
-// changes: choosing a measure before any calculation leaves them as they are.
-void WebWindow::ShowCalculation() {
-  const auto& calculation = controller_.LastCalculation();
-  if (!SameCalculation(calculation, shown_)) ShowTeaching();
-  const std::string announcement = calculation ? MeasuresAsText() : std::string();
-  page_show_calculation(announcement.data(), Length(announcement));
-  ShowLink();
+void WebWindow::DrawTeaching(const controller::Presentation& shown) {
+  if (shown.teaching_revision == drawn_teaching_) return;
+  drawn_teaching_ = shown.teaching_revision;
+  const std::string markup = FigureContent(shown.figure);
+  const std::string figure_class = FigureClass(shown.figure);
+  const std::string& description = shown.figure.description;
+  page_show_figure(markup.data(), Length(markup), figure_class.data(), Length(figure_class),
+                   description.data(), Length(description));
+  page_show_solution(shown.solution_text.data(), Length(shown.solution_text),
+                     shown.spoken_solution.data(), Length(shown.spoken_solution));
+  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
+    const std::string& title = shown.explanations.at(static_cast<std::size_t>(k));
+    page_set_field_title(k, title.data(), Length(title));
+  }
 }
 
 // The address holds the calculation the fields show, as typed; without one, no fragment of
 // ours. It is given a new fragment only when that changes, so that a fragment the page was
 // opened with stays until there is a calculation to put in its place.
-void WebWindow::ShowLink() {
-  const auto& calculation = controller_.LastCalculation();
-  const std::string link = calculation ? LinkFragment({.measure = calculation->given,
-                                                       .text = FieldText(calculation->given),
-                                                       .unit = unit_})
-                                       : std::string();
+void WebWindow::DrawLink(const controller::Presentation& shown) {
+  const std::string link = shown.calculation
+                               ? LinkFragment({.measure = shown.calculation->given,
+                                               .text = FieldText(shown.calculation->given),
+                                               .unit = shown.unit})
+                               : std::string();
   if (link == link_) return;
   link_ = link;
   page_show_link(link.data(), Length(link));
-}
-
-void WebWindow::ShowTeaching() {
-  const auto& calculation = controller_.LastCalculation();
-  shown_ = calculation;
-  const triangle::NumberFormat& format = controller_.Format();
-  const design::Figure figure =
-      calculation ? design::DescribeFigure(calculation->given, calculation->values, format, unit_)
-                  : design::DescribeFigure();
-  const std::string markup = FigureContent(figure);
-  const std::string figure_class = FigureClass(figure);
-  page_show_figure(markup.data(), Length(markup), figure_class.data(), Length(figure_class),
-                   figure.description.data(), Length(figure.description));
-  // Each line as written, and as a screen reader should say it.
-  std::string solution;
-  std::string spoken;
-  if (calculation) {
-    for (const design::SolutionLine& line :
-         design::SolutionSteps(calculation->given, calculation->values, format, unit_)) {
-      solution.append(line.text).append("\n");
-      spoken.append(line.spoken).append("\n");
-    }
-  }
-  page_show_solution(solution.data(), Length(solution), spoken.data(), Length(spoken));
-  const auto titles =
-      calculation ? design::ResultExplanations(calculation->given, calculation->values, format)
-                  : std::array<std::string, triangle::kQuantityCount>{};
-  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    const std::string& title = titles.at(static_cast<std::size_t>(k));
-    page_set_field_title(k, title.data(), Length(title));
-  }
-}
-
-void WebWindow::ReportFailure(std::string_view message) {
-  page_report_failure(message.data(), Length(message));
 }
 
 }  // namespace web
