@@ -10,7 +10,6 @@
 #include "design/derived_texts.h"
 #include "design/pixels.h"
 #include "design/texts.h"
-#include "triangle/failures.h"
 #include "win32/clipboard.h"
 #include "win32/command_button.h"
 #include "win32/dpi.h"
@@ -115,7 +114,7 @@ bool IsChoosingAction(UINT message, WPARAM wparam) {
 }  // namespace
 
 CalculatorWindow::CalculatorWindow(HINSTANCE instance, triangle::NumberFormat format)
-    : controller_(*this, std::move(format)) {
+    : presenter_(*this, std::move(format), controller::Presenter::SolutionWindowKey::kMentioned) {
   INITCOMMONCONTROLSEX common_controls{sizeof common_controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&common_controls);
   if (RegisterWindowClass(instance, &CalculatorWindow::Procedure) == 0) {
@@ -269,7 +268,7 @@ SIZE CalculatorWindow::ClientSize() const {
 }
 
 void CalculatorWindow::Load() {
-  controller_.OnFormLoad();
+  Draw(presenter_.OnLoad());
   // Given the focus when the window is activated. Focusing it now would activate the hidden
   // window once before it is shown.
   focus_when_deactivated_ = info_fields_[0];
@@ -320,13 +319,6 @@ void CalculatorWindow::SetFieldEnabled(triangle::QuantityIndex field, bool enabl
 void CalculatorWindow::SetFieldMaxLength(triangle::QuantityIndex field, int max_length) {
   // The limit applies to typing and pasting only; set texts may be longer.
   fields_.at(field).SetLengthLimit(max_length);
-}
-
-void CalculatorWindow::ShowReadingNotice(triangle::QuantityIndex field,
-                                         const ReadingNotice& notice) {
-  reading_notice_.Show(window_, fields_.at(field).Handle(),
-                       Widen(design::ReadingNoticeText(field, notice, controller_.Format())), font_,
-                       dpi_, annotations_);
 }
 
 void CalculatorWindow::ShowLockedFieldHint(triangle::QuantityIndex field) {
@@ -421,30 +413,37 @@ void CalculatorWindow::UpdateFieldTip(triangle::QuantityIndex field) {
   hover_tips_.SetText(fields_.at(field).Handle(), FieldHoverText(field));
 }
 
-// The calculation's own values at full precision, so the tip shows what the four decimals
-// round, grouped as the fields write numbers.
-void CalculatorWindow::SetExplanations() {
-  const auto& calculation = controller_.LastCalculation();
-  const auto explanations = calculation
-                                ? design::ResultExplanations(
-                                      calculation->given, calculation->values, controller_.Format())
-                                : std::array<std::string, triangle::kQuantityCount>{};
+void CalculatorWindow::Draw(const controller::Presentation& shown) {
+  DrawTeaching(shown);
+  HideNotices();
+  if (shown.reading_notice) {
+    reading_notice_.Show(window_, fields_.at(shown.reading_notice->field).Handle(),
+                         Widen(shown.reading_notice->text), font_, dpi_, annotations_);
+  }
+  // The window stays as the behaviour left it, so the user can correct the value and go on.
+  if (!shown.failure.empty()) ReportFailure(shown.failure);
+}
+
+void CalculatorWindow::DrawTeaching(const controller::Presentation& shown) {
+  if (shown.teaching_revision == drawn_teaching_) return;
+  drawn_teaching_ = shown.teaching_revision;
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    explanations_.at(k) =
-        calculation && k != calculation->given
-            ? WithWindowsLineBreaks(Widen(design::WithSolutionWindowLine(explanations.at(k))))
-            : std::wstring();
+    explanations_.at(k) = WithWindowsLineBreaks(Widen(shown.explanations.at(k)));
     UpdateFieldTip(k);
   }
   // The solution window, once open, follows the fields.
-  solution_window_.Follow(calculation, controller_.Format());
+  solution_window_.Follow(shown);
 }
+
+// The unit is the presenter's: the solution window shows what it makes of the choice.
+void CalculatorWindow::OnUnitChosen(int index) { DrawTeaching(presenter_.OnUnitChoice(index)); }
 
 void CalculatorWindow::OpenSolutionWindow() {
   if (!solution_window_.IsCreated()) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
     if (!solution_window_.Create(instance, window_, dpi_)) return;
-    solution_window_.Follow(controller_.LastCalculation(), controller_.Format());
+    solution_window_.OnUnitChosen([this](int index) { OnUnitChosen(index); });
+    solution_window_.Follow(presenter_.Shown());
   }
   solution_window_.Open();
 }
@@ -601,35 +600,13 @@ void CalculatorWindow::OnCommand(HWND control, WORD notification) {
   }
 }
 
-// Reported only when an option becomes the chosen one: clicking the chosen option again does
-// not throw away what was typed into its field.
+// Also when the option is the chosen one: the presenter decides what choosing it again does.
 void CalculatorWindow::OnOptionChosen(triangle::QuantityIndex index) {
-  if (checked_option_ == index) {
-    // The chosen option once more: after a calculation its value may be typed anew.
-    if (fields_.at(index).IsEditable()) return;
-    HideNotices();
-    controller_.OnChosenOptionChosenAgain();
-    SetExplanations();
-    return;
-  }
   checked_option_ = index;
-  HideNotices();
-  controller_.OnOptionClick(index);
-  SetExplanations();  // none: the fields no longer show a calculation
+  Draw(presenter_.OnOptionChosen(index));
 }
 
-// The event boundary: a failed calculation is reported here and the window stays as the
-// controller left it, so the user can correct the value and go on.
-void CalculatorWindow::OnCommandClicked(int index) {
-  HideNotices();  // a calculation tells anew how it read the field
-  try {
-    controller_.OnCommandClick(static_cast<std::int16_t>(index));
-    SetExplanations();
-  } catch (const std::exception& failure) {
-    SetExplanations();  // none
-    ReportFailure(design::FailureMessage(failure));
-  }
-}
+void CalculatorWindow::OnCommandClicked(int index) { Draw(presenter_.OnCommandClick(index)); }
 
 void CalculatorWindow::ReportFailure(std::string_view message) const {
   MessageBoxW(window_, WithWindowsLineBreaks(Widen(message)).c_str(),
@@ -731,7 +708,7 @@ void CalculatorWindow::MoveAmongOptions(HWND focus, int step) {
 }
 
 void CalculatorWindow::CopyMeasures() const {
-  CopyToClipboard(window_, Widen(design::MeasuresAsText(*this, "\r\n")));
+  CopyToClipboard(window_, Widen(presenter_.MeasuresAsText("\r\n")));
 }
 
 }  // namespace win32_ui
