@@ -6,11 +6,9 @@
 #include <string>
 #include <utility>
 
-#include "controller/option_order.h"
 #include "design/derived_texts.h"
 #include "design/pixels.h"
 #include "design/texts.h"
-#include "win32/clipboard.h"
 #include "win32/command_button.h"
 #include "win32/dpi.h"
 #include "win32/program_icon.h"
@@ -102,8 +100,6 @@ ATOM RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   }();
   return atom;
 }
-
-bool IsKeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
 // What a user does to choose an option: a click (BM_CLICK is one too) or Space.
 bool IsChoosingAction(UINT message, WPARAM wparam) {
@@ -611,104 +607,6 @@ void CalculatorWindow::OnCommandClicked(int index) { Draw(presenter_.OnCommandCl
 void CalculatorWindow::ReportFailure(std::string_view message) const {
   MessageBoxW(window_, WithWindowsLineBreaks(Widen(message)).c_str(),
               Widen(design::texts::kFailureTitle).c_str(), MB_OK | MB_ICONERROR);
-}
-
-bool CalculatorWindow::HandleKeyboardMessage(MSG& message) {
-  if (solution_window_.HandleKeyboardMessage(message)) return true;
-  if (window_ == nullptr || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
-    return false;
-  }
-  if (message.message == WM_KEYDOWN && !IsKeyDown(VK_MENU)) {
-    const HWND focus = GetFocus();
-    switch (message.wParam) {
-      case VK_F1:
-        OpenSolutionWindow();
-        return true;
-      case VK_RETURN:  // Enter on the number pad is VK_RETURN too
-        // A focused button answers Return itself; everywhere else it calculates.
-        OnCommandClicked(focus == buttons_[1] ? controller::MainWindow::kClearButton
-                                              : controller::MainWindow::kCalculateButton);
-        return true;
-      case VK_ESCAPE:
-        OnCommandClicked(controller::MainWindow::kClearButton);
-        return true;
-      case VK_TAB:
-        // Multi-line fields would keep Tab for themselves.
-        if (IsKeyDown(VK_CONTROL)) break;
-        SetFocus(NextInTabOrder(focus, IsKeyDown(VK_SHIFT)));
-        return true;
-      case VK_UP:
-      case VK_LEFT:
-      case VK_DOWN:
-      case VK_RIGHT: {
-        const std::size_t row = RowOf(focus);
-        if (row < design::kControls.size() &&
-            design::kControls[row].kind == design::ControlKind::kOption) {
-          MoveAmongOptions(focus, message.wParam == VK_UP || message.wParam == VK_LEFT ? -1 : 1);
-          return true;
-        }
-        break;
-      }
-      case 'C':
-        if (IsKeyDown(VK_CONTROL) && !IsKeyDown(VK_SHIFT)) {
-          DWORD start = 0;
-          DWORD end = 0;
-          const bool is_edit =
-              RowOf(focus) < design::kControls.size() &&
-              (design::kControls[RowOf(focus)].kind == design::ControlKind::kInfoField ||
-               design::kControls[RowOf(focus)].kind == design::ControlKind::kQuantityField);
-          if (is_edit)
-            SendMessageW(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                         reinterpret_cast<LPARAM>(&end));
-          if (start == end) {  // nothing selected: every measure
-            CopyMeasures();
-            return true;
-          }
-        }
-        break;
-      default:
-        break;
-    }
-  }
-  return IsDialogMessageW(window_, &message) != FALSE;
-}
-
-HWND CalculatorWindow::NextInTabOrder(HWND from, bool backwards) const {
-  const std::size_t count = controls_.size();
-  std::size_t row = RowOf(from);
-  if (row >= count) row = backwards ? 0 : count - 1;
-  for (std::size_t step = 1; step <= count; ++step) {
-    const std::size_t next = backwards ? (row + count - step) % count : (row + step) % count;
-    if (IsTabStop(next)) return controls_[next];
-  }
-  return from;
-}
-
-bool CalculatorWindow::IsTabStop(std::size_t row) const {
-  const design::Control& control = design::kControls[row];
-  switch (control.kind) {
-    case design::ControlKind::kLabel:
-      return false;
-    case design::ControlKind::kQuantityField:
-      return fields_.at(static_cast<std::size_t>(control.index)).TakesFocus();
-    default:
-      return IsWindowEnabled(controls_[row]) != FALSE;
-  }
-}
-
-// The arrow keys move to the previous or next option in the measures' order, round at the
-// ends, and choose it.
-void CalculatorWindow::MoveAmongOptions(HWND focus, int step) {
-  const auto current = static_cast<triangle::QuantityIndex>(design::kControls[RowOf(focus)].index);
-  const HWND option = options_.at(controller::NextOption(current, step));
-  SetFocus(option);
-  moving_between_options_ = true;
-  SendMessageW(option, BM_CLICK, 0, 0);
-  moving_between_options_ = false;
-}
-
-void CalculatorWindow::CopyMeasures() const {
-  CopyToClipboard(window_, Widen(presenter_.MeasuresAsText("\r\n")));
 }
 
 }  // namespace win32_ui

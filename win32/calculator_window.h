@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "controller/key_map.h"
 #include "controller/main_window.h"
 #include "controller/presentation.h"
 #include "controller/presenter.h"
@@ -100,6 +101,8 @@ class CalculatorWindow final : public platform::FieldControls {
   // The results' tooltips and the solution window, when the teaching changed.
   void DrawTeaching(const controller::Presentation& shown);
   void ReportFailure(std::string_view message) const;
+  // Carries out what a key asks of the window, `focus` having the focus.
+  void RunKeyCommand(controller::KeyCommand command, HWND focus);
   void MoveAmongOptions(HWND focus, int step);
   // The control Tab (or Shift+Tab) moves to: the next enabled one in the design's order but
   // the label. Option buttons drop their tab stop style when unchosen, so it is not used.
