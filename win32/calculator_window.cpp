@@ -6,12 +6,9 @@
 #include <string>
 #include <utility>
 
-#include "controller/option_order.h"
 #include "design/derived_texts.h"
 #include "design/pixels.h"
 #include "design/texts.h"
-#include "triangle/failures.h"
-#include "win32/clipboard.h"
 #include "win32/command_button.h"
 #include "win32/dpi.h"
 #include "win32/program_icon.h"
@@ -104,8 +101,6 @@ ATOM RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   return atom;
 }
 
-bool IsKeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
-
 // What a user does to choose an option: a click (BM_CLICK is one too) or Space.
 bool IsChoosingAction(UINT message, WPARAM wparam) {
   return message == WM_LBUTTONUP || message == WM_LBUTTONDBLCLK || message == BM_CLICK ||
@@ -115,7 +110,7 @@ bool IsChoosingAction(UINT message, WPARAM wparam) {
 }  // namespace
 
 CalculatorWindow::CalculatorWindow(HINSTANCE instance, triangle::NumberFormat format)
-    : controller_(*this, std::move(format)) {
+    : presenter_(*this, std::move(format), controller::Presenter::SolutionWindowKey::kMentioned) {
   INITCOMMONCONTROLSEX common_controls{sizeof common_controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&common_controls);
   if (RegisterWindowClass(instance, &CalculatorWindow::Procedure) == 0) {
@@ -269,7 +264,7 @@ SIZE CalculatorWindow::ClientSize() const {
 }
 
 void CalculatorWindow::Load() {
-  controller_.OnFormLoad();
+  Draw(presenter_.OnLoad());
   // Given the focus when the window is activated. Focusing it now would activate the hidden
   // window once before it is shown.
   focus_when_deactivated_ = info_fields_[0];
@@ -320,13 +315,6 @@ void CalculatorWindow::SetFieldEnabled(triangle::QuantityIndex field, bool enabl
 void CalculatorWindow::SetFieldMaxLength(triangle::QuantityIndex field, int max_length) {
   // The limit applies to typing and pasting only; set texts may be longer.
   fields_.at(field).SetLengthLimit(max_length);
-}
-
-void CalculatorWindow::ShowReadingNotice(triangle::QuantityIndex field,
-                                         const ReadingNotice& notice) {
-  reading_notice_.Show(window_, fields_.at(field).Handle(),
-                       Widen(design::ReadingNoticeText(field, notice, controller_.Format())), font_,
-                       dpi_, annotations_);
 }
 
 void CalculatorWindow::ShowLockedFieldHint(triangle::QuantityIndex field) {
@@ -421,30 +409,37 @@ void CalculatorWindow::UpdateFieldTip(triangle::QuantityIndex field) {
   hover_tips_.SetText(fields_.at(field).Handle(), FieldHoverText(field));
 }
 
-// The calculation's own values at full precision, so the tip shows what the four decimals
-// round, grouped as the fields write numbers.
-void CalculatorWindow::SetExplanations() {
-  const auto& calculation = controller_.LastCalculation();
-  const auto explanations = calculation
-                                ? design::ResultExplanations(
-                                      calculation->given, calculation->values, controller_.Format())
-                                : std::array<std::string, triangle::kQuantityCount>{};
+void CalculatorWindow::Draw(const controller::Presentation& shown) {
+  DrawTeaching(shown);
+  HideNotices();
+  if (shown.reading_notice) {
+    reading_notice_.Show(window_, fields_.at(shown.reading_notice->field).Handle(),
+                         Widen(shown.reading_notice->text), font_, dpi_, annotations_);
+  }
+  // The window stays as the behaviour left it, so the user can correct the value and go on.
+  if (!shown.failure.empty()) ReportFailure(shown.failure);
+}
+
+void CalculatorWindow::DrawTeaching(const controller::Presentation& shown) {
+  if (shown.teaching_revision == drawn_teaching_) return;
+  drawn_teaching_ = shown.teaching_revision;
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    explanations_.at(k) =
-        calculation && k != calculation->given
-            ? WithWindowsLineBreaks(Widen(design::WithSolutionWindowLine(explanations.at(k))))
-            : std::wstring();
+    explanations_.at(k) = WithWindowsLineBreaks(Widen(shown.explanations.at(k)));
     UpdateFieldTip(k);
   }
   // The solution window, once open, follows the fields.
-  solution_window_.Follow(calculation, controller_.Format());
+  solution_window_.Follow(shown);
 }
+
+// The unit is the presenter's: the solution window shows what it makes of the choice.
+void CalculatorWindow::OnUnitChosen(int index) { DrawTeaching(presenter_.OnUnitChoice(index)); }
 
 void CalculatorWindow::OpenSolutionWindow() {
   if (!solution_window_.IsCreated()) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
     if (!solution_window_.Create(instance, window_, dpi_)) return;
-    solution_window_.Follow(controller_.LastCalculation(), controller_.Format());
+    solution_window_.OnUnitChosen([this](int index) { OnUnitChosen(index); });
+    solution_window_.Follow(presenter_.Shown());
   }
   solution_window_.Open();
 }
@@ -601,137 +596,17 @@ void CalculatorWindow::OnCommand(HWND control, WORD notification) {
   }
 }
 
-// Reported only when an option becomes the chosen one: clicking the chosen option again does
-// not throw away what was typed into its field.
+// Also when the option is the chosen one: the presenter decides what choosing it again does.
 void CalculatorWindow::OnOptionChosen(triangle::QuantityIndex index) {
-  if (checked_option_ == index) {
-    // The chosen option once more: after a calculation its value may be typed anew.
-    if (fields_.at(index).IsEditable()) return;
-    HideNotices();
-    controller_.OnChosenOptionChosenAgain();
-    SetExplanations();
-    return;
-  }
   checked_option_ = index;
-  HideNotices();
-  controller_.OnOptionClick(index);
-  SetExplanations();  // none: the fields no longer show a calculation
+  Draw(presenter_.OnOptionChosen(index));
 }
 
-// The event boundary: a failed calculation is reported here and the window stays as the
-// controller left it, so the user can correct the value and go on.
-void CalculatorWindow::OnCommandClicked(int index) {
-  HideNotices();  // a calculation tells anew how it read the field
-  try {
-    controller_.OnCommandClick(static_cast<std::int16_t>(index));
-    SetExplanations();
-  } catch (const std::exception& failure) {
-    SetExplanations();  // none
-    ReportFailure(design::FailureMessage(failure));
-  }
-}
+void CalculatorWindow::OnCommandClicked(int index) { Draw(presenter_.OnCommandClick(index)); }
 
 void CalculatorWindow::ReportFailure(std::string_view message) const {
   MessageBoxW(window_, WithWindowsLineBreaks(Widen(message)).c_str(),
               Widen(design::texts::kFailureTitle).c_str(), MB_OK | MB_ICONERROR);
-}
-
-bool CalculatorWindow::HandleKeyboardMessage(MSG& message) {
-  if (solution_window_.HandleKeyboardMessage(message)) return true;
-  if (window_ == nullptr || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
-    return false;
-  }
-  if (message.message == WM_KEYDOWN && !IsKeyDown(VK_MENU)) {
-    const HWND focus = GetFocus();
-    switch (message.wParam) {
-      case VK_F1:
-        OpenSolutionWindow();
-        return true;
-      case VK_RETURN:  // Enter on the number pad is VK_RETURN too
-        // A focused button answers Return itself; everywhere else it calculates.
-        OnCommandClicked(focus == buttons_[1] ? controller::MainWindow::kClearButton
-                                              : controller::MainWindow::kCalculateButton);
-        return true;
-      case VK_ESCAPE:
-        OnCommandClicked(controller::MainWindow::kClearButton);
-        return true;
-      case VK_TAB:
-        // Multi-line fields would keep Tab for themselves.
-        if (IsKeyDown(VK_CONTROL)) break;
-        SetFocus(NextInTabOrder(focus, IsKeyDown(VK_SHIFT)));
-        return true;
-      case VK_UP:
-      case VK_LEFT:
-      case VK_DOWN:
-      case VK_RIGHT: {
-        const std::size_t row = RowOf(focus);
-        if (row < design::kControls.size() &&
-            design::kControls[row].kind == design::ControlKind::kOption) {
-          MoveAmongOptions(focus, message.wParam == VK_UP || message.wParam == VK_LEFT ? -1 : 1);
-          return true;
-        }
-        break;
-      }
-      case 'C':
-        if (IsKeyDown(VK_CONTROL) && !IsKeyDown(VK_SHIFT)) {
-          DWORD start = 0;
-          DWORD end = 0;
-          const bool is_edit =
-              RowOf(focus) < design::kControls.size() &&
-              (design::kControls[RowOf(focus)].kind == design::ControlKind::kInfoField ||
-               design::kControls[RowOf(focus)].kind == design::ControlKind::kQuantityField);
-          if (is_edit)
-            SendMessageW(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                         reinterpret_cast<LPARAM>(&end));
-          if (start == end) {  // nothing selected: every measure
-            CopyMeasures();
-            return true;
-          }
-        }
-        break;
-      default:
-        break;
-    }
-  }
-  return IsDialogMessageW(window_, &message) != FALSE;
-}
-
-HWND CalculatorWindow::NextInTabOrder(HWND from, bool backwards) const {
-  const std::size_t count = controls_.size();
-  std::size_t row = RowOf(from);
-  if (row >= count) row = backwards ? 0 : count - 1;
-  for (std::size_t step = 1; step <= count; ++step) {
-    const std::size_t next = backwards ? (row + count - step) % count : (row + step) % count;
-    if (IsTabStop(next)) return controls_[next];
-  }
-  return from;
-}
-
-bool CalculatorWindow::IsTabStop(std::size_t row) const {
-  const design::Control& control = design::kControls[row];
-  switch (control.kind) {
-    case design::ControlKind::kLabel:
-      return false;
-    case design::ControlKind::kQuantityField:
-      return fields_.at(static_cast<std::size_t>(control.index)).TakesFocus();
-    default:
-      return IsWindowEnabled(controls_[row]) != FALSE;
-  }
-}
-
-// The arrow keys move to the previous or next option in the measures' order, round at the
-// ends, and choose it.
-void CalculatorWindow::MoveAmongOptions(HWND focus, int step) {
-  const auto current = static_cast<triangle::QuantityIndex>(design::kControls[RowOf(focus)].index);
-  const HWND option = options_.at(controller::NextOption(current, step));
-  SetFocus(option);
-  moving_between_options_ = true;
-  SendMessageW(option, BM_CLICK, 0, 0);
-  moving_between_options_ = false;
-}
-
-void CalculatorWindow::CopyMeasures() const {
-  CopyToClipboard(window_, Widen(design::MeasuresAsText(*this, "\r\n")));
 }
 
 }  // namespace win32_ui

@@ -4,11 +4,15 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
+#include "controller/key_map.h"
 #include "controller/main_window.h"
+#include "controller/presentation.h"
+#include "controller/presenter.h"
 #include "design/window_design.h"
-#include "platform/window_view.h"
+#include "platform/field_controls.h"
 #include "triangle/number_format.h"
 #include "win32/annotations.h"
 #include "win32/field_hint.h"
@@ -20,9 +24,9 @@
 namespace win32_ui {
 
 // The calculator's one window as real Windows controls, laid out from the window design at the
-// monitor's resolution: carries out the window operations for the controller and passes the
-// user's clicks and keys to it.
-class CalculatorWindow final : public platform::WindowView {
+// monitor's resolution: carries out the field operations for the behaviour, passes the user's
+// clicks and keys to the presenter and draws what it presents.
+class CalculatorWindow final : public platform::FieldControls {
  public:
   // Creates the window and its controls, hidden. `format` is how numbers are read and written.
   CalculatorWindow(HINSTANCE instance, triangle::NumberFormat format);
@@ -30,7 +34,7 @@ class CalculatorWindow final : public platform::WindowView {
   CalculatorWindow(const CalculatorWindow&) = delete;
   CalculatorWindow& operator=(const CalculatorWindow&) = delete;
 
-  // Runs the controller's load handler and puts the focus in the statement.
+  // Runs the behaviour's load handler and puts the focus in the statement.
   void Load();
   // Shows the window centred on its monitor's work area; its focus goes to the statement.
   void ShowCentred(int show_command);
@@ -53,7 +57,7 @@ class CalculatorWindow final : public platform::WindowView {
   UINT Dpi() const { return dpi_; }
   // The tooltip control that says why a field refused an edit; null until one did.
   HWND RefusalTip() const { return refusal_hint_.Tip(); }
-  std::int16_t SelectedOption() const { return controller_.SelectedOption(); }
+  std::int16_t SelectedOption() const { return presenter_.Behaviour().SelectedOption(); }
   // The tooltip control of the controls' hover texts; null until first needed.
   HWND HoverTipControl() const { return hover_tips_.Handle(); }
   // The window with the solution and the figure: F1, or the system menu's entry.
@@ -65,7 +69,6 @@ class CalculatorWindow final : public platform::WindowView {
   void SetFieldText(triangle::QuantityIndex field, std::string_view text) override;
   void SetFieldEnabled(triangle::QuantityIndex field, bool enabled) override;
   void SetFieldMaxLength(triangle::QuantityIndex field, int max_length) override;
-  void ShowReadingNotice(triangle::QuantityIndex field, const ReadingNotice& notice) override;
   // The notice about how a field was read: its control, or null before the first one.
   HWND ReadingNoticeControl() const { return reading_notice_.Handle(); }
   bool ReadingNoticeShows() const { return reading_notice_.IsShowing(); }
@@ -92,7 +95,14 @@ class CalculatorWindow final : public platform::WindowView {
   void OnCommand(HWND control, WORD notification);
   void OnOptionChosen(triangle::QuantityIndex index);
   void OnCommandClicked(int index);
+  void OnUnitChosen(int index);
+  // What an event left: the teaching (when it changed), the notices, the failure.
+  void Draw(const controller::Presentation& shown);
+  // The results' tooltips and the solution window, when the teaching changed.
+  void DrawTeaching(const controller::Presentation& shown);
   void ReportFailure(std::string_view message) const;
+  // Carries out what a key asks of the window, `focus` having the focus.
+  void RunKeyCommand(controller::KeyCommand command, HWND focus);
   void MoveAmongOptions(HWND focus, int step);
   // The control Tab (or Shift+Tab) moves to: the next enabled one in the design's order but
   // the label. Option buttons drop their tab stop style when unchosen, so it is not used.
@@ -112,8 +122,6 @@ class CalculatorWindow final : public platform::WindowView {
   // A field's hover text: its whole text if it is cut, and how it was calculated.
   std::wstring FieldHoverText(triangle::QuantityIndex field) const;
   void UpdateFieldTip(triangle::QuantityIndex field);
-  // Each result's formula and full value from the last calculation, or none.
-  void SetExplanations();
 
   HWND window_ = nullptr;
   std::array<HWND, design::kControlCount> controls_{};
@@ -127,6 +135,7 @@ class CalculatorWindow final : public platform::WindowView {
   FieldNotice locked_hint_{design::LockedFieldHintArea()};
   bool setting_field_text_ = false;  // a change notification comes from the window, not a user
   std::array<std::wstring, triangle::kQuantityCount> explanations_;  // in the fields' tips
+  std::uint32_t drawn_teaching_ = 0;  // the presentation's teaching_revision last drawn
   std::array<QuantityField, triangle::kQuantityCount> fields_;
   std::array<HWND, 2> buttons_{};
   std::array<HWND, 2> info_fields_{};
@@ -141,7 +150,7 @@ class CalculatorWindow final : public platform::WindowView {
   SolutionWindow solution_window_;       // made when first opened
   bool moving_between_options_ = false;  // an arrow key, not a click, chooses the option
   HWND option_acted_on_ = nullptr;       // the option the user is clicking or pressing Space on
-  controller::MainWindow controller_;
+  controller::Presenter presenter_;
 };
 
 }  // namespace win32_ui

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "design/solution.h"
@@ -215,33 +216,27 @@ bool SolutionWindow::Create(HINSTANCE instance, HWND owner, UINT dpi) {
   }
   text_family_ = Widen(design::kFont.family);
   SetDpi(dpi_);
-  Follow(std::nullopt, triangle::DecimalPointFormat());
   return true;
 }
 
-void SolutionWindow::Follow(const std::optional<controller::MainWindow::Calculation>& calculation,
-                            const triangle::NumberFormat& format) {
-  calculation_ = calculation;
-  format_ = format;
+void SolutionWindow::Follow(const controller::Presentation& shown) {
+  // What is shown and copied, and what screen readers say of it, a line each; the spoken
+  // lines are joined without a break after the last.
+  solution_ = WithWindowsLineBreaks(Widen(shown.solution_text));
+  std::string_view spoken = shown.spoken_solution;
+  if (!spoken.empty() && spoken.back() == '\n') spoken.remove_suffix(1);
+  spoken_ = WithWindowsLineBreaks(Widen(spoken));
+  figure_description_ = shown.figure;
+  unit_ = shown.unit;
+  if (unit_choice_ != nullptr &&
+      SendMessageW(unit_choice_, CB_GETCURSEL, 0, 0) != static_cast<LRESULT>(unit_)) {
+    SendMessageW(unit_choice_, CB_SETCURSEL, static_cast<WPARAM>(unit_), 0);
+  }
   ShowCalculation();
 }
 
 void SolutionWindow::ShowCalculation() {
   if (window_ == nullptr) return;
-  solution_.clear();
-  spoken_.clear();
-  if (calculation_) {
-    // What is shown and copied, and what screen readers say of it, a line each.
-    for (const design::SolutionLine& line :
-         design::SolutionSteps(calculation_->given, calculation_->values, format_, unit_)) {
-      solution_ += Widen(line.text) + L"\r\n";
-      spoken_ += (spoken_.empty() ? L"" : L"\r\n") + Widen(line.spoken);
-    }
-    figure_description_ =
-        design::DescribeFigure(calculation_->given, calculation_->values, format_, unit_);
-  } else {
-    figure_description_ = design::DescribeFigure();
-  }
   const std::wstring shown = solution_.empty() ? WithWindowsLineBreaks(Widen(design::BrokenAtSpaces(
                                                      design::texts::kNoSolutionYet, "\n")))
                                                : solution_;
@@ -440,10 +435,7 @@ LRESULT SolutionWindow::HandleMessage(HWND window, UINT message, WPARAM wparam, 
       if (reinterpret_cast<HWND>(lparam) == unit_choice_ && unit_choice_ != nullptr &&
           HIWORD(wparam) == CBN_SELCHANGE) {
         const auto chosen = static_cast<int>(SendMessageW(unit_choice_, CB_GETCURSEL, 0, 0));
-        if (chosen >= 0 && chosen < design::kLengthUnitCount) {
-          unit_ = static_cast<design::LengthUnit>(chosen);
-          ShowCalculation();
-        }
+        if (chosen >= 0 && on_unit_chosen_) on_unit_chosen_(chosen);
         return 0;
       }
       break;

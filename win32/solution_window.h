@@ -2,13 +2,12 @@
 
 #include <windows.h>
 
-#include <optional>
+#include <functional>
 #include <string>
 
-#include "controller/main_window.h"
+#include "controller/presentation.h"
 #include "design/figure.h"
 #include "design/solution.h"
-#include "triangle/number_format.h"
 #include "win32/annotations.h"
 
 namespace win32_ui {
@@ -30,9 +29,12 @@ class SolutionWindow {
   bool Create(HINSTANCE instance, HWND owner, UINT dpi);
   bool IsCreated() const { return window_ != nullptr; }
 
-  // Shows the solution and the figure of `calculation`, or that there is none yet.
-  void Follow(const std::optional<controller::MainWindow::Calculation>& calculation,
-              const triangle::NumberFormat& format);
+  // Shows the presentation's solution, spoken lines, figure and unit (or that there is no
+  // solution yet).
+  void Follow(const controller::Presentation& shown);
+  // Called with the unit's index in design::LengthUnit's order when the user chooses one; the
+  // owner draws what that makes of the presentation.
+  void OnUnitChosen(std::function<void(int)> handler) { on_unit_chosen_ = std::move(handler); }
   // Shows the window (beside its owner the first time, never over it where the monitor's work
   // area has room) and puts the focus in the solution.
   void Open();
@@ -79,9 +81,8 @@ class SolutionWindow {
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   bool placed_ = false;
   design::Figure figure_description_;
-  std::optional<controller::MainWindow::Calculation> calculation_;
-  triangle::NumberFormat format_ = triangle::DecimalPointFormat();
   design::LengthUnit unit_ = design::LengthUnit::kNone;  // for the session, written nowhere
+  std::function<void(int)> on_unit_chosen_;
   std::wstring solution_;
   std::wstring spoken_;
   Annotations annotations_;
