@@ -2,16 +2,17 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 #include "design/solution.h"
 #include "design/solution_window_layout.h"
 #include "design/solution_window_placement.h"
 #include "design/texts.h"
 #include "design/window_design.h"
+#include "win32/buffered_paint.h"
 #include "win32/clipboard.h"
 #include "win32/dpi.h"
 #include "win32/figure_painter.h"
+#include "win32/font_fallback.h"
 #include "win32/program_icon.h"
 #include "win32/wide_text.h"
 
@@ -59,54 +60,6 @@ RECT WorkAreaOf(HWND window) {
     return monitor.rcWork;
   }
   return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-}
-
-// Families tried in turn when the window's own lacks a character of the solution, which a
-// plain edit control would show as a blank: Times New Roman has no "⇒" on some systems.
-constexpr const wchar_t* kFallbackFamilies[] = {L"Cambria", L"Cambria Math", L"DejaVu Serif",
-                                                L"Segoe UI Symbol"};
-
-// The solution's font, `pixels` to the em.
-HFONT CreateSolutionFont(const std::wstring& family, int pixels) {
-  return CreateFontW(-pixels, 0, 0, 0, design::kFont.weight, FALSE, FALSE, FALSE,
-                     static_cast<BYTE>(design::kFont.charset), OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN,
-                     family.c_str());
-}
-
-// Whether the font of `family` has a glyph for every character of `text` (line breaks
-// aside); a family the system does not have (another one stands in) has none.
-bool DrawsEveryCharacter(const std::wstring& family, std::wstring_view text, bool substitute_ok) {
-  std::wstring characters;
-  for (const wchar_t c : text) {
-    if (c >= L' ') characters += c;
-  }
-  const HFONT font = CreateSolutionFont(family, design::kSolutionTextStartPixels);
-  const HDC dc = GetDC(nullptr);
-  const HGDIOBJ previous = SelectObject(dc, font);
-  wchar_t face[LF_FACESIZE] = {};
-  GetTextFaceW(dc, LF_FACESIZE, face);
-  bool draws = substitute_ok || _wcsicmp(face, family.c_str()) == 0;
-  if (draws && !characters.empty()) {
-    std::vector<WORD> glyphs(characters.size());
-    draws = GetGlyphIndicesW(dc, characters.c_str(), static_cast<int>(characters.size()),
-                             glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS) != GDI_ERROR &&
-            std::find(glyphs.begin(), glyphs.end(), WORD{0xFFFF}) == glyphs.end();
-  }
-  SelectObject(dc, previous);
-  ReleaseDC(nullptr, dc);
-  DeleteObject(font);
-  return draws;
-}
-
-// The window's own family if it draws all of `text`, else the first fallback that does.
-std::wstring FamilyFor(std::wstring_view text) {
-  const std::wstring own = Widen(design::kFont.family);
-  if (DrawsEveryCharacter(own, text, true)) return own;
-  for (const wchar_t* family : kFallbackFamilies) {
-    if (DrawsEveryCharacter(family, text, false)) return family;
-  }
-  return own;
 }
 
 // The widest of the lines of `text` in `family`, in ems.
@@ -356,23 +309,11 @@ void SolutionWindow::LayOut() {
   SetTextPixels(layout.text_pixels);
 }
 
-// Drawn off screen and copied in one step, so that resizing does not flicker.
 void SolutionWindow::PaintFigure() {
-  PAINTSTRUCT paint{};
-  const HDC dc = BeginPaint(figure_, &paint);
-  RECT area{};
-  GetClientRect(figure_, &area);
-  const HDC buffer = CreateCompatibleDC(dc);
-  const HBITMAP bitmap =
-      CreateCompatibleBitmap(dc, std::max(1L, area.right), std::max(1L, area.bottom));
-  const HGDIOBJ previous = SelectObject(buffer, bitmap);
-  DrawFigure(buffer, area, figure_description_);
-  if (GetFocus() == figure_) DrawFocusRect(buffer, &area);
-  BitBlt(dc, 0, 0, area.right, area.bottom, buffer, 0, 0, SRCCOPY);
-  SelectObject(buffer, previous);
-  DeleteObject(bitmap);
-  DeleteDC(buffer);
-  EndPaint(figure_, &paint);
+  PaintBuffered(figure_, [this](HDC dc, const RECT& area) {
+    DrawFigure(dc, area, figure_description_);
+    if (GetFocus() == figure_) DrawFocusRect(dc, &area);
+  });
 }
 
 LRESULT CALLBACK SolutionWindow::Procedure(HWND window, UINT message, WPARAM wparam,
