@@ -13,8 +13,8 @@
 #include "win32/dpi.h"
 #include "win32/figure_painter.h"
 #include "win32/font_fallback.h"
-#include "win32/program_icon.h"
 #include "win32/wide_text.h"
+#include "win32/window_class.h"
 
 namespace win32_ui {
 namespace {
@@ -89,26 +89,12 @@ double LongestLineEms(const std::wstring& family, std::wstring_view text) {
 bool IsKeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
 bool RegisterClasses(HINSTANCE instance, WNDPROC window_procedure, WNDPROC figure_procedure) {
-  static const bool registered = [&] {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = window_procedure;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    window_class.lpszClassName = kWindowClass;
-    // The calculator's icon, as its window class loads it.
-    window_class.hIcon = LoadIconOfSize(instance, SM_CXICON, SM_CYICON);
-    window_class.hIconSm = LoadIconOfSize(instance, SM_CXSMICON, SM_CYSMICON);
-    if (RegisterClassExW(&window_class) == 0) return false;
-    WNDCLASSEXW figure_class{};
-    figure_class.cbSize = sizeof figure_class;
-    figure_class.lpfnWndProc = figure_procedure;
-    figure_class.hInstance = instance;
-    figure_class.hCursor = window_class.hCursor;
-    figure_class.lpszClassName = kFigureClass;
-    return RegisterClassExW(&figure_class) != 0;
-  }();
+  static const bool registered =
+      RegisterWindowClass(instance, {.name = kWindowClass,
+                                     .procedure = window_procedure,
+                                     .background = GetSysColorBrush(COLOR_BTNFACE)}) &&
+      RegisterWindowClass(
+          instance, {.name = kFigureClass, .procedure = figure_procedure, .program_icon = false});
   return registered;
 }
 
@@ -318,25 +304,13 @@ void SolutionWindow::PaintFigure() {
 
 LRESULT CALLBACK SolutionWindow::Procedure(HWND window, UINT message, WPARAM wparam,
                                            LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<SolutionWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<SolutionWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(window, message, wparam, lparam);
-  return self->HandleMessage(window, message, wparam, lparam);
+  return ForwardToOwner(window, message, wparam, lparam, &SolutionWindow::window_,
+                        &SolutionWindow::HandleMessage);
 }
 
 LRESULT CALLBACK SolutionWindow::FigureProcedure(HWND figure, UINT message, WPARAM wparam,
                                                  LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    SetWindowLongPtrW(
-        figure, GWLP_USERDATA,
-        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<SolutionWindow*>(GetWindowLongPtrW(figure, GWLP_USERDATA));
+  auto* self = OwnerOf<SolutionWindow>(figure, message, lparam);
   switch (message) {
     case WM_ERASEBKGND:
       return 1;  // painted whole
