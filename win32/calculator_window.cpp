@@ -11,8 +11,8 @@
 #include "design/texts.h"
 #include "win32/command_button.h"
 #include "win32/dpi.h"
-#include "win32/program_icon.h"
 #include "win32/wide_text.h"
+#include "win32/window_class.h"
 
 namespace win32_ui {
 namespace {
@@ -84,22 +84,6 @@ void CreateNameLabel(HWND parent, std::string_view name, HINSTANCE instance) {
                   nullptr, instance, nullptr);
 }
 
-ATOM RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
-  static const ATOM atom = [&] {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = procedure;
-    window_class.hInstance = instance;
-    // The two sizes the window shows, each read from the icon's image of that size: given no
-    // small icon, Windows would look the icon up again to make one.
-    window_class.hIcon = LoadIconOfSize(instance, SM_CXICON, SM_CYICON);
-    window_class.hIconSm = LoadIconOfSize(instance, SM_CXSMICON, SM_CYSMICON);
-    window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    window_class.lpszClassName = kWindowClass;
-    return RegisterClassExW(&window_class);
-  }();
-  return atom;
-}
 
 // What a user does to choose an option: a click (BM_CLICK is one too) or Space.
 bool IsChoosingAction(UINT message, WPARAM wparam) {
@@ -113,7 +97,10 @@ CalculatorWindow::CalculatorWindow(HINSTANCE instance, triangle::NumberFormat fo
     : presenter_(*this, std::move(format), controller::Presenter::SolutionWindowKey::kMentioned) {
   INITCOMMONCONTROLSEX common_controls{sizeof common_controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&common_controls);
-  if (RegisterWindowClass(instance, &CalculatorWindow::Procedure) == 0) {
+  // Once for the process; the window paints its own background.
+  static const bool registered = RegisterWindowClass(
+      instance, {.name = kWindowClass, .procedure = &CalculatorWindow::Procedure});
+  if (!registered) {
     throw std::runtime_error("the window class could not be registered");
   }
   window_brush_ = CreateSolidBrush(ToColorRef(design::kWindowBackground));
@@ -446,15 +433,8 @@ void CalculatorWindow::OpenSolutionWindow() {
 
 LRESULT CALLBACK CalculatorWindow::Procedure(HWND window, UINT message, WPARAM wparam,
                                              LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<CalculatorWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<CalculatorWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(window, message, wparam, lparam);
-  return self->Handle(window, message, wparam, lparam);
+  return ForwardToOwner(window, message, wparam, lparam, &CalculatorWindow::window_,
+                        &CalculatorWindow::Handle);
 }
 
 // `window` is window_ until WM_NCDESTROY, the last message, clears it.

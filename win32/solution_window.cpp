@@ -10,11 +10,13 @@
 #include "design/solution_window_placement.h"
 #include "design/texts.h"
 #include "design/window_design.h"
+#include "win32/buffered_paint.h"
 #include "win32/clipboard.h"
 #include "win32/dpi.h"
 #include "win32/figure_painter.h"
-#include "win32/program_icon.h"
+#include "win32/font_fallback.h"
 #include "win32/wide_text.h"
+#include "win32/window_class.h"
 
 namespace win32_ui {
 namespace {
@@ -62,54 +64,6 @@ RECT WorkAreaOf(HWND window) {
   return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-// Families tried in turn when the window's own lacks a character of the solution, which a
-// plain edit control would show as a blank: Times New Roman has no "⇒" on some systems.
-constexpr const wchar_t* kFallbackFamilies[] = {L"Cambria", L"Cambria Math", L"DejaVu Serif",
-                                                L"Segoe UI Symbol"};
-
-// The solution's font, `pixels` to the em.
-HFONT CreateSolutionFont(const std::wstring& family, int pixels) {
-  return CreateFontW(-pixels, 0, 0, 0, design::kFont.weight, FALSE, FALSE, FALSE,
-                     static_cast<BYTE>(design::kFont.charset), OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN,
-                     family.c_str());
-}
-
-// Whether the font of `family` has a glyph for every character of `text` (line breaks
-// aside); a family the system does not have (another one stands in) has none.
-bool DrawsEveryCharacter(const std::wstring& family, std::wstring_view text, bool substitute_ok) {
-  std::wstring characters;
-  for (const wchar_t c : text) {
-    if (c >= L' ') characters += c;
-  }
-  const HFONT font = CreateSolutionFont(family, design::kSolutionTextStartPixels);
-  const HDC dc = GetDC(nullptr);
-  const HGDIOBJ previous = SelectObject(dc, font);
-  wchar_t face[LF_FACESIZE] = {};
-  GetTextFaceW(dc, LF_FACESIZE, face);
-  bool draws = substitute_ok || _wcsicmp(face, family.c_str()) == 0;
-  if (draws && !characters.empty()) {
-    std::vector<WORD> glyphs(characters.size());
-    draws = GetGlyphIndicesW(dc, characters.c_str(), static_cast<int>(characters.size()),
-                             glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS) != GDI_ERROR &&
-            std::find(glyphs.begin(), glyphs.end(), WORD{0xFFFF}) == glyphs.end();
-  }
-  SelectObject(dc, previous);
-  ReleaseDC(nullptr, dc);
-  DeleteObject(font);
-  return draws;
-}
-
-// The window's own family if it draws all of `text`, else the first fallback that does.
-std::wstring FamilyFor(std::wstring_view text) {
-  const std::wstring own = Widen(design::kFont.family);
-  if (DrawsEveryCharacter(own, text, true)) return own;
-  for (const wchar_t* family : kFallbackFamilies) {
-    if (DrawsEveryCharacter(family, text, false)) return family;
-  }
-  return own;
-}
-
 // The widest of the lines of `text` in `family`, in ems.
 double LongestLineEms(const std::wstring& family, std::wstring_view text) {
   constexpr int kMeasuredPixels = 100;
@@ -137,26 +91,12 @@ double LongestLineEms(const std::wstring& family, std::wstring_view text) {
 bool IsKeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
 bool RegisterClasses(HINSTANCE instance, WNDPROC window_procedure, WNDPROC figure_procedure) {
-  static const bool registered = [&] {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = window_procedure;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    window_class.lpszClassName = kWindowClass;
-    // The calculator's icon, as its window class loads it.
-    window_class.hIcon = LoadIconOfSize(instance, SM_CXICON, SM_CYICON);
-    window_class.hIconSm = LoadIconOfSize(instance, SM_CXSMICON, SM_CYSMICON);
-    if (RegisterClassExW(&window_class) == 0) return false;
-    WNDCLASSEXW figure_class{};
-    figure_class.cbSize = sizeof figure_class;
-    figure_class.lpfnWndProc = figure_procedure;
-    figure_class.hInstance = instance;
-    figure_class.hCursor = window_class.hCursor;
-    figure_class.lpszClassName = kFigureClass;
-    return RegisterClassExW(&figure_class) != 0;
-  }();
+  static const bool registered =
+      RegisterWindowClass(instance, {.name = kWindowClass,
+                                     .procedure = window_procedure,
+                                     .background = GetSysColorBrush(COLOR_BTNFACE)}) &&
+      RegisterWindowClass(
+          instance, {.name = kFigureClass, .procedure = figure_procedure, .program_icon = false});
   return registered;
 }
 
@@ -351,46 +291,22 @@ void SolutionWindow::LayOut() {
   SetTextPixels(layout.text_pixels);
 }
 
-// Drawn off screen and copied in one step, so that resizing does not flicker.
 void SolutionWindow::PaintFigure() {
-  PAINTSTRUCT paint{};
-  const HDC dc = BeginPaint(figure_, &paint);
-  RECT area{};
-  GetClientRect(figure_, &area);
-  const HDC buffer = CreateCompatibleDC(dc);
-  const HBITMAP bitmap =
-      CreateCompatibleBitmap(dc, std::max(1L, area.right), std::max(1L, area.bottom));
-  const HGDIOBJ previous = SelectObject(buffer, bitmap);
-  DrawFigure(buffer, area, figure_description_);
-  if (GetFocus() == figure_) DrawFocusRect(buffer, &area);
-  BitBlt(dc, 0, 0, area.right, area.bottom, buffer, 0, 0, SRCCOPY);
-  SelectObject(buffer, previous);
-  DeleteObject(bitmap);
-  DeleteDC(buffer);
-  EndPaint(figure_, &paint);
+  PaintBuffered(figure_, [this](HDC dc, const RECT& area) {
+    DrawFigure(dc, area, figure_description_);
+    if (GetFocus() == figure_) DrawFocusRect(dc, &area);
+  });
 }
 
 LRESULT CALLBACK SolutionWindow::Procedure(HWND window, UINT message, WPARAM wparam,
                                            LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<SolutionWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<SolutionWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(window, message, wparam, lparam);
-  return self->HandleMessage(window, message, wparam, lparam);
+  return ForwardToOwner(window, message, wparam, lparam, &SolutionWindow::window_,
+                        &SolutionWindow::HandleMessage);
 }
 
 LRESULT CALLBACK SolutionWindow::FigureProcedure(HWND figure, UINT message, WPARAM wparam,
                                                  LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    SetWindowLongPtrW(
-        figure, GWLP_USERDATA,
-        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<SolutionWindow*>(GetWindowLongPtrW(figure, GWLP_USERDATA));
+  auto* self = OwnerOf<SolutionWindow>(figure, message, lparam);
   switch (message) {
     case WM_ERASEBKGND:
       return 1;  // painted whole
