@@ -6,12 +6,12 @@
 #include <optional>
 #include <string>
 
+#include "triangle/group_sizes.h"
 #include "web/calculation_link.h"
 #include "web/web_window.h"
 
 namespace {
 
-triangle::NumberFormat settings{.group_sizes = {}};
 std::unique_ptr<web::WebWindow> window;
 std::string measures_text;                      // kept until the next call, for the page to read
 std::optional<web::CalculationLink> read_link;  // the last fragment read, for the page to read
@@ -20,16 +20,15 @@ std::optional<web::CalculationLink> read_link;  // the last fragment read, for t
 
 extern "C" {
 
-// Digits per group, starting next to the decimal separator; called before calculator_start.
-EMSCRIPTEN_KEEPALIVE void calculator_add_group_size(int size) {
-  settings.group_sizes.push_back(size);
-}
-
+// The reader's separators, and a long integer as the browser writes it for them: the browser
+// publishes no group sizes, so they are read off it.
 EMSCRIPTEN_KEEPALIVE void calculator_start(const char* decimal_separator,
-                                           const char* group_separator) {
-  settings.decimal_separator = decimal_separator;
-  settings.group_separator = group_separator;
-  window = std::make_unique<web::WebWindow>(settings);
+                                           const char* group_separator,
+                                           const char* written_integer) {
+  window = std::make_unique<web::WebWindow>(triangle::NumberFormat{
+      .decimal_separator = decimal_separator,
+      .group_separator = group_separator,
+      .group_sizes = triangle::GroupSizesOf(written_integer, group_separator)});
 }
 
 // A click, a tap, Space or an arrow key chose the option, whether or not it was chosen.

@@ -30,9 +30,8 @@ function openLink() {
 function start(started, settings) {
   const ticked = radios.findIndex((radio) => radio.checked);
   const typed = fields.map((input) => [input.value, input.selectionStart, input.selectionEnd]);
-  settings.sizes.forEach((size) => started._calculator_add_group_size(size));
-  started.ccall('calculator_start', null, ['string', 'string'],
-                [settings.decimal, settings.group]);
+  started.ccall('calculator_start', null, ['string', 'string', 'string'],
+                [settings.decimal, settings.group, settings.integer]);
   module = started;
   early.events.forEach((k) => (k < radios.length ? chooseOption(k) : pressCommand(1)));
   if (ticked >= 0) radios[ticked].checked = true;

@@ -1,8 +1,8 @@
 // The reader's number settings, which the module writes and reads numbers with.
 
 // The reader's regional settings, as the browser writes numbers in their first language:
-// the separators, and the group sizes from the decimal side, a repeated last one dropped
-// (1,23,45,67,890 in hi-IN gives 3, 2).
+// the separators, and a long integer as it writes it, which the module reads the group sizes
+// off (triangle/group_sizes.h).
 function numberSettings(language) {
   let writer;
   try {
@@ -12,11 +12,9 @@ function numberSettings(language) {
   }
   const parts = writer.formatToParts(1234567890123.5);
   const part = (type) => parts.find((p) => p.type === type)?.value ?? '';
-  const sizes = parts.filter((p) => p.type === 'integer').map((p) => p.value.length);
-  sizes.shift();  // the leading group may be short
-  sizes.reverse();
-  while (sizes.length > 1 && sizes.at(-1) === sizes.at(-2)) sizes.pop();
-  return { decimal: part('decimal') || '.', group: part('group'), sizes };
+  const integer = parts.filter((p) => p.type === 'integer' || p.type === 'group')
+    .map((p) => p.value).join('');
+  return { decimal: part('decimal') || '.', group: part('group'), integer };
 }
 
 // The browser's number formats take it tens of milliseconds to load the first time, which
