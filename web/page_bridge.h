@@ -8,7 +8,7 @@ int page_field_text_length(int field);
 void page_copy_field_text(int field, char* buffer, int size);  // size counts the closing zero
 void page_set_field_text(int field, const char* text, int length);
 void page_set_field_enabled(int field, int enabled);
-void page_set_field_max_length(int field, int max_length);  // 0: no limit
+void page_set_field_max_length(int field, int max_length);
 void page_set_field_title(int field, const char* text, int length);
 void page_report_failure(const char* message, int length);
 // The notice about how `field` was read, until the next edit, choice or button.

@@ -18,24 +18,21 @@ function showLengthHint(field, limit) {
   lengthHint.hidden = false;
   layOutNotes();
   clearTimeout(hintTimer);
-  hintTimer = setTimeout(hideLengthHint, 4000);
+  hintTimer = setTimeout(hideLengthHint, Number(lengthHint.dataset.milliseconds));
 }
 
 const snapshot = (field) =>
   ({ text: field.value, start: field.selectionStart, end: field.selectionEnd });
 
 function refuseLongEdits(field) {
-  const limit = () => Number(field.dataset.maxLength ?? 0);  // 0: no limit
+  const limit = () => Number(field.dataset.maxLength);
   // What the field held before the edit under way, to go back to.
   let before = snapshot(field);
   // Typing, pasting and dropping are refused before they happen.
   field.addEventListener('beforeinput', (event) => {
     if (event.isComposing) return;
     before = snapshot(field);
-    if (field.readOnly || !limit() || !event.cancelable ||
-        !event.inputType.startsWith('insert')) {
-      return;
-    }
+    if (field.readOnly || !event.cancelable || !event.inputType.startsWith('insert')) return;
     const added = event.data ?? event.dataTransfer?.getData('text/plain') ?? '';
     const kept = field.value.length - (field.selectionEnd - field.selectionStart);
     if (kept + added.length <= limit()) return;
@@ -47,7 +44,7 @@ function refuseLongEdits(field) {
   field.addEventListener('compositionstart', () => { before = snapshot(field); });
   const judge = () => {
     const length = field.value.length;
-    if (limit() && length > limit() && length > before.text.length) {
+    if (length > limit() && length > before.text.length) {
       field.value = before.text;
       field.setSelectionRange(before.start, before.end);
       showLengthHint(field, limit());

@@ -15,8 +15,8 @@ function openLink() {
   module._calculator_unit_choice(unitChoice.selectedIndex);
   radios[k].checked = true;
   chooseOption(k);
-  const limit = Number(fields[k].dataset.maxLength ?? 0);  // 0: no limit
-  if (limit && text.length > limit) {
+  const limit = Number(fields[k].dataset.maxLength);
+  if (text.length > limit) {
     showLengthHint(fields[k], limit);
     return;
   }

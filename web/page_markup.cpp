@@ -79,15 +79,16 @@ std::string ControlMarkup(const Control& control, const StartState& state, bool 
              " class=\"control field\" type=\"text\" inputmode=\"decimal\" autocomplete=\"off\" "
              "spellcheck=\"false\"" +
              Attribute("aria-label", MeasureName(index)) +
-             (field.max_length > 0 ? Attribute("data-max-length", Number(field.max_length)) : "") +
+             Attribute("data-max-length", Number(field.max_length)) +
              Attribute("value", field.text) + (field.enabled ? "" : " readonly") +
              // Read-only and empty, a field is no stop for Tab; with a result, it is.
              (field.enabled || !field.text.empty() ? "" : " tabindex=\"-1\"") + ">\n";
     }
     case ControlKind::kCommandButton:
       return "<button" + id + " class=\"control command\" type=\"button\"" +
-             Attribute("aria-keyshortcuts", control.index == 0 ? "Enter" : "Escape") + ">" +
-             EscapeHtml(control.text) + "</button>\n";
+             Attribute("aria-keyshortcuts",
+                       texts::kCommandKeyNames.at(static_cast<std::size_t>(control.index))) +
+             ">" + EscapeHtml(control.text) + "</button>\n";
   }
   return {};
 }
@@ -264,7 +265,8 @@ std::string WindowCss() {
 }
 
 std::string LengthHintMarkup() {
-  return "<p id=\"length-hint\" class=\"length-hint\" role=\"status\" hidden>" +
+  return "<p id=\"length-hint\" class=\"length-hint\" role=\"status\"" +
+         Attribute("data-milliseconds", Number(design::kLengthLimitHintMilliseconds)) + " hidden>" +
          EscapeHtml(texts::kLengthLimitHintBefore) + "<span id=\"length-limit\"></span>" +
          EscapeHtml(texts::kLengthLimitHintAfter) + "</p>\n";
 }

@@ -97,10 +97,7 @@ const page = {
     fields[field].readOnly = !enabled;
     updateTabStop(fields[field]);
   },
-  setFieldMaxLength: (field, maxLength) => {
-    if (maxLength === 0) delete fields[field].dataset.maxLength;
-    else fields[field].dataset.maxLength = maxLength;
-  },
+  setFieldMaxLength: (field, maxLength) => { fields[field].dataset.maxLength = maxLength; },
   setFieldTitle: (field, title) => {
     if (title) fields[field].title = title;
     else fields[field].removeAttribute('title');
