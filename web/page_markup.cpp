@@ -9,6 +9,7 @@
 #include "design/pixels.h"
 #include "design/texts.h"
 #include "triangle/quantity_index.h"
+#include "web/control_id.h"
 
 namespace web {
 namespace {
@@ -25,23 +26,6 @@ std::string Attribute(std::string_view name, std::string_view value) {
 
 std::string_view MeasureName(int index) {
   return texts::kMeasureNames.at(static_cast<std::size_t>(index));
-}
-
-// The element id of each control: its kind and its index within the kind.
-std::string ControlId(const Control& control) {
-  switch (control.kind) {
-    case ControlKind::kInfoField:
-      return "info-" + Number(control.index);
-    case ControlKind::kLabel:
-      return "label-" + Number(control.index);
-    case ControlKind::kOption:
-      return "option-" + Number(control.index);
-    case ControlKind::kQuantityField:
-      return "field-" + Number(control.index);
-    case ControlKind::kCommandButton:
-      return "command-" + Number(control.index);
-  }
-  return {};
 }
 
 bool InMeasureGroup(ControlKind kind) {

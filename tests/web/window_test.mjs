@@ -1,31 +1,16 @@
 // The window as the design draws it: every control's box and colour, the start state, and
 // the narrow-screen flow.
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import { test, expect, fieldTexts } from './fixtures.mjs';
 
-// From the design: each control's rectangle in twips divided by 15, in tab order.
-const boxes = [
-  ['info-0', 360, 3480, 6735, 1815],
-  ['info-1', 720, 4080, 6735, 1815],
-  ['label-0', 1440, 0, 4575, 375],
-  ['option-0', 240, 600, 1815, 375], ['field-0', 2160, 600, 1455, 405],
-  ['option-1', 240, 1080, 1815, 375], ['field-1', 2160, 1080, 1455, 405],
-  ['option-2', 240, 1560, 1815, 375], ['field-2', 2160, 1560, 1455, 405],
-  ['option-3', 240, 2040, 1815, 375], ['field-3', 2160, 2040, 1455, 405],
-  ['option-4', 240, 2520, 1815, 375], ['field-4', 2160, 2520, 1455, 405],
-  ['option-5', 240, 3000, 1815, 375], ['field-5', 2160, 3000, 1455, 405],
-  ['option-6', 3720, 600, 1815, 375], ['field-6', 5640, 600, 1455, 405],
-  ['option-7', 3720, 1080, 1815, 375], ['field-7', 5640, 1080, 1455, 405],
-  ['command-0', 3960, 2040, 1815, 495],
-  ['command-1', 5280, 2760, 1815, 495],
-].map(([id, ...twips]) => ({ id, box: twips.map((t) => t / 15) }));
-
-const apricot = 'rgb(255, 192, 128)';
-const colours = {
-  'label-0': apricot,
-  ...Object.fromEntries([...Array(8).keys()].map((k) => [`option-${k}`, apricot])),
-  'command-0': 'rgb(128, 255, 128)',
-  'command-1': 'rgb(255, 0, 0)',
-};
+// The design's controls in tab order, each with its rectangle in twips and its background
+// (build/.../window_design.json, written from design/ by window_design_json): CSS pixels are
+// twips divided by 15.
+const design = JSON.parse(readFileSync(process.env.WINDOW_DESIGN ??
+  assert.fail('WINDOW_DESIGN names the window\'s description for the tests'), 'utf8'));
+const pixels = (twips) => twips.map((t) => t / 15);
+const rgb = (colour) => colour && `rgb(${colour.join(', ')})`;
 
 for (const width of [498, 1280]) {
   test(`every control sits at its rectangle with its colour at ${width} pixels`, async ({ page, calculator }) => {
@@ -36,6 +21,8 @@ for (const width of [498, 1280]) {
       return {
         client: [client.width, client.height],
         clientColour: getComputedStyle(document.querySelector('.client')).backgroundColor,
+        // Every control the page has, so that none is missing from the design or added to it.
+        shown: [...document.querySelectorAll('.client .control')].map((element) => element.id),
         controls: ids.map((id) => {
           const element = document.getElementById(id);
           const style = getComputedStyle(element);
@@ -44,14 +31,15 @@ for (const width of [498, 1280]) {
         }),
         scrolls: document.documentElement.scrollWidth > innerWidth,
       };
-    }, boxes.map((b) => b.id));
-    expect(measured.client).toEqual([7470 / 15, 5460 / 15]);
-    expect(measured.clientColour).toBe('rgb(192, 192, 255)');
+    }, design.controls.map((c) => c.id));
+    expect(measured.client).toEqual(pixels(design.clientArea).slice(2));
+    expect(measured.clientColour).toBe(rgb(design.background));
     expect(measured.scrolls).toBe(false);
-    boxes.forEach(({ id, box }, i) => {
+    expect(measured.shown).toEqual(design.controls.map((c) => c.id));
+    design.controls.forEach(({ id, rect, background }, i) => {
       const control = measured.controls[i];
-      expect(control.box, id).toEqual(box);
-      if (colours[id]) expect(control.colour, id).toBe(colours[id]);
+      expect(control.box, id).toEqual(pixels(rect));
+      if (background) expect(control.colour, id).toBe(rgb(background));
       expect(control.font, id).toMatch(/^"Times New Roman", "Liberation Serif", serif$/);
       expect(control.size, id).toBe('16px');  // 12 points
     });
