@@ -2,9 +2,11 @@
 // index.html.in, page.css and the page's script files, and manifest.webmanifest. Run at build
 // time (under Node).
 //   page_generator TEMPLATE STYLE OUTPUT_FOLDER SCRIPT...
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -45,11 +47,29 @@ std::string Inline(const std::string& code) {
   return code;
 }
 
+// A script file as every first visit carries it: without its comment lines, indentation and
+// blank lines, a third of its bytes. The lines stay as they are otherwise; that no string or
+// block comment spans lines, which would make this change them, is checked.
+std::string WithoutCommentLines(const std::string& code) {
+  std::string kept;
+  std::istringstream lines(code);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.find("/*") != std::string::npos ||
+        std::count(line.begin(), line.end(), '`') % 2 != 0) {
+      throw std::runtime_error("a block comment or a template spans lines: " + line);
+    }
+    const std::size_t start = line.find_first_not_of(' ');
+    if (start == std::string::npos || line.compare(start, 2, "//") == 0) continue;
+    kept += line.substr(start) + "\n";
+  }
+  return kept;
+}
+
 // The script files in order, as one function run once, so that they share its names and
 // leave none on the page.
 std::string Script(char** first, char** last) {
   std::string script = "'use strict';\n(() => {\n";
-  for (; first != last; ++first) script += ReadFile(*first);
+  for (; first != last; ++first) script += WithoutCommentLines(ReadFile(*first));
   return script + "})();\n";
 }
 
