@@ -23,6 +23,7 @@ if [[ "${1:-}" == "test" ]]; then
   packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64
              imagemagick zip wixl msitools)
   packages+=(emscripten nodejs chromium)  # WebAssembly, Node, the browser tests
+  packages+=(poppler-utils)  # pdftotext: the browser tests read the printed page's text
 fi
 [[ "${1:-}" == "web" ]] &&
   packages=(cmake ninja-build libfast-float-dev libfmt-dev emscripten nodejs python3)

@@ -1,5 +1,7 @@
 // The solution beside the figure: its numbers are the fields', it is real text a pupil reaches
 // and copies, the figure's readings never collide, and the page prints on one A4 sheet.
+import { execFileSync } from 'node:child_process';
+import { writeFile } from 'node:fs/promises';
 import { test, expect, field, radio, calculate, enter, fieldTexts } from './fixtures.mjs';
 
 test.use({ locale: 'bg-BG' });
@@ -134,7 +136,7 @@ for (const { name, use } of [
 ]) {
   test.describe(`printed from ${name}`, () => {
     test.use(use);
-    test(`printed from ${name}: the results, the figure and the solution, no button`, async ({ page, calculator }) => {
+    test(`printed from ${name}: the results, the figure and the solution, no button`, async ({ page, calculator }, testInfo) => {
       await enter(page, 2, '12');
       await calculate(page);
       const shown = await fieldTexts(page);
@@ -160,6 +162,31 @@ for (const { name, use } of [
       if (!teachingInside) expect(client - lowest).toBeLessThan(60);
       const pdf = await page.pdf({ format: 'A4', preferCSSPageSize: true });
       expect(pdf.toString('latin1').match(/\/Type\s*\/Page\b/g) ?? []).toHaveLength(1);
+      // What the sheet says, as pdftotext reads it: every result, every line of the solution,
+      // the figure's letters and readings; no button, and the texts whole or not at all.
+      const file = testInfo.outputPath('printed.pdf');
+      await writeFile(file, pdf);
+      const printed = execFileSync('pdftotext', [file, '-'], { encoding: 'utf8' });
+      // Blanks aside: the sheet wraps a long line of the solution where it likes.
+      const squeezed = (text) => text.replace(/\s+/g, '');
+      const has = (text) => squeezed(printed).includes(squeezed(text));
+      for (const value of shown) expect(has(value), value).toBe(true);
+      for (const line of await solutionLines(page)) expect(has(line), line).toBe(true);
+      const figureTexts = await page.locator('#figure text').allTextContents();
+      expect(figureTexts.length).toBeGreaterThan(0);
+      for (const text of figureTexts) expect(has(text), text).toBe(true);
+      for (const letter of ['A', 'B', 'C', 'D', 'O']) expect(printed.split(/\s+/)).toContain(letter);
+      for (const caption of ['Изчисли', 'Изтрий', 'Копирай решението', 'Копирай връзката']) {
+        expect(has(caption), caption).toBe(false);
+      }
+      // A line of the statement or the saying begun on the sheet is there whole, and so are the
+      // others: their boxes would cut them.
+      for (const id of ['info-0', 'info-1']) {
+        const lines = (await page.locator(`#${id}`).inputValue()).split('\n').filter((l) => l.trim());
+        const begun = lines.filter((line) => has(line.trim().split(/\s+/).slice(0, 2).join(' ')));
+        expect(lines.filter(has).length, id).toBe(begun.length);
+        expect([0, lines.length], id).toContain(begun.length);
+      }
     });
   });
 }
