@@ -63,7 +63,9 @@ CalculatorWindow::CalculatorWindow(HINSTANCE instance, triangle::NumberFormat fo
     AppendMenuW(system_menu, MF_SEPARATOR, 0, nullptr);
     // A menu item's tab puts the key on the right.
     AppendMenuW(system_menu, MF_STRING, kSolutionMenuCommand,
-                (Widen(design::texts::kSolutionWindowTitle) + L"\tF1").c_str());
+                (Widen(design::texts::kSolutionWindowTitle) + L'\t' +
+                 Widen(design::texts::kSolutionWindowKeyName))
+                    .c_str());
   }
   if (const UINT dpi = WindowDpi(window_); dpi != dpi_) LayOut(dpi);
 }

@@ -108,10 +108,10 @@ void CalculatorWindow::CreateControls(HINSTANCE instance) {
                           reinterpret_cast<DWORD_PTR>(this));
         break;
       case design::ControlKind::kQuantityField:
+        // Its length limit is the behaviour's, set by the load before the window shows.
         fields_.at(index).Attach(handle, refusal_hint_);
         fields_.at(index).OnLockedInput(
             [this, index] { ShowLockedFieldHint(static_cast<triangle::QuantityIndex>(index)); });
-        fields_.at(index).SetLengthLimit(controller::MainWindow::kInitialMaxLength);
         break;
       case design::ControlKind::kCommandButton:
         buttons_.at(index) = handle;
