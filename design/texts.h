@@ -152,8 +152,11 @@ inline constexpr std::string_view kCommaName = "запетаята (,)";
 // The second window of the desktop editions: the step-by-step solution of the last
 // calculation and its figure, opened with F1, from the tooltips and the system menu.
 inline constexpr std::string_view kSolutionWindowTitle = "Решение и чертеж";
+// The key that opens it, as menus and the tooltips name it.
+inline constexpr std::string_view kSolutionWindowKeyName = "F1";
 // The last line of each option's and each result's tooltip.
 inline constexpr std::string_view kSolutionTooltipLine = "F1: решението и чертежът";
+static_assert(kSolutionTooltipLine.starts_with(kSolutionWindowKeyName));
 // What screen readers call the solution's text and the figure.
 inline constexpr std::string_view kSolutionTextName = "Решение стъпка по стъпка";
 inline constexpr std::string_view kFigureName = "Чертеж";

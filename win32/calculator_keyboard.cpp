@@ -5,15 +5,10 @@
 #include "controller/option_order.h"
 #include "win32/calculator_window.h"
 #include "win32/clipboard.h"
+#include "win32/gdi_helpers.h"
 #include "win32/wide_text.h"
 
 namespace win32_ui {
-namespace {
-
-bool IsKeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
-
-}  // namespace
-
 std::optional<controller::Key> CalculatorKey(const MSG& message) {
   if (message.message != WM_KEYDOWN || IsKeyDown(VK_MENU)) return std::nullopt;
   switch (message.wParam) {

@@ -11,6 +11,7 @@
 #include "design/texts.h"
 #include "win32/command_button.h"
 #include "win32/dpi.h"
+#include "win32/gdi_helpers.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
 
@@ -18,78 +19,8 @@ namespace win32_ui {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"EquilateralTriangleCalculator";
-constexpr DWORD kWindowStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 // The system menu's entry that opens the solution window (below 0xF000, a multiple of 16).
 constexpr UINT kSolutionMenuCommand = 0x0010;
-// Each control's identifier is this plus its row in the design.
-constexpr int kFirstControlId = 100;
-constexpr UINT_PTR kOptionSubclassId = 1;
-
-COLORREF ToColorRef(const design::Rgb& colour) {
-  return RGB(colour.red, colour.green, colour.blue);
-}
-
-struct ControlClass {
-  const wchar_t* name;
-  DWORD style;
-  DWORD ex_style;
-};
-
-// Every control clips its siblings: the statement overlaps the saying and stays on top of it.
-ControlClass ClassFor(const design::Control& control) {
-  constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-  switch (control.kind) {
-    case design::ControlKind::kInfoField: {
-      DWORD style = kChild | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
-      if (control.vertical_scroll_bar) style |= WS_VSCROLL;
-      return {L"EDIT", style, control.border ? DWORD{WS_EX_CLIENTEDGE} : DWORD{0}};
-    }
-    case design::ControlKind::kLabel:
-      return {L"STATIC",
-              kChild | SS_NOPREFIX | SS_CENTERIMAGE |
-                  (control.alignment == design::Alignment::kCentre ? SS_CENTER : SS_LEFT),
-              0};
-    case design::ControlKind::kOption:
-      // One group from the first option to the buttons, so that choosing one clears the others.
-      return {L"BUTTON",
-              kChild | WS_TABSTOP | BS_AUTORADIOBUTTON | (control.index == 0 ? WS_GROUP : 0), 0};
-    case design::ControlKind::kQuantityField:
-      // As the window starts: read-only and empty, so no Tab stop.
-      return {L"EDIT", kChild | ES_AUTOHSCROLL | ES_READONLY, WS_EX_CLIENTEDGE};
-    case design::ControlKind::kCommandButton:
-      return {L"BUTTON", kChild | WS_TABSTOP | BS_OWNERDRAW | (control.index == 0 ? WS_GROUP : 0),
-              0};
-  }
-  return {L"STATIC", kChild, 0};
-}
-
-// The name screen readers give a field, if it has one.
-std::string_view AccessibleName(const design::Control& control) {
-  const auto index = static_cast<std::size_t>(control.index);
-  switch (control.kind) {
-    case design::ControlKind::kInfoField:
-      return design::texts::kInfoFieldNames.at(index);
-    case design::ControlKind::kQuantityField:
-      return design::texts::kMeasureNames.at(index);
-    default:
-      return {};
-  }
-}
-
-// Screen readers name an edit control after the static text just before it in z-order, shown
-// or not: a hidden one, created just before the field, carries its name.
-void CreateNameLabel(HWND parent, std::string_view name, HINSTANCE instance) {
-  CreateWindowExW(0, L"STATIC", Widen(name).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, parent,
-                  nullptr, instance, nullptr);
-}
-
-
-// What a user does to choose an option: a click (BM_CLICK is one too) or Space.
-bool IsChoosingAction(UINT message, WPARAM wparam) {
-  return message == WM_LBUTTONUP || message == WM_LBUTTONDBLCLK || message == BM_CLICK ||
-         (message == WM_KEYUP && wparam == VK_SPACE);
-}
 
 }  // namespace
 
@@ -132,7 +63,9 @@ CalculatorWindow::CalculatorWindow(HINSTANCE instance, triangle::NumberFormat fo
     AppendMenuW(system_menu, MF_SEPARATOR, 0, nullptr);
     // A menu item's tab puts the key on the right.
     AppendMenuW(system_menu, MF_STRING, kSolutionMenuCommand,
-                (Widen(design::texts::kSolutionWindowTitle) + L"\tF1").c_str());
+                (Widen(design::texts::kSolutionWindowTitle) + L'\t' +
+                 Widen(design::texts::kSolutionWindowKeyName))
+                    .c_str());
   }
   if (const UINT dpi = WindowDpi(window_); dpi != dpi_) LayOut(dpi);
 }
@@ -153,101 +86,6 @@ void CalculatorWindow::Release() {
   }
   if (window_brush_ != nullptr) DeleteObject(window_brush_);
   window_brush_ = nullptr;
-}
-
-void CalculatorWindow::CreateControls(HINSTANCE instance) {
-  // Created in the design's order, which is the tab order and the order from top to bottom.
-  for (std::size_t row = 0; row < design::kControls.size(); ++row) {
-    const design::Control& control = design::kControls[row];
-    const ControlClass control_class = ClassFor(control);
-    const design::PixelRect rect = design::ToPixels(control.rect, static_cast<int>(dpi_));
-    const std::wstring text = WithWindowsLineBreaks(Widen(control.text));
-    // A multi-line field lays its text out again for each new font: it gets its text once it
-    // has its font.
-    const bool multi_line = control.kind == design::ControlKind::kInfoField;
-    if (const std::string_view name = AccessibleName(control); !name.empty()) {
-      CreateNameLabel(window_, name, instance);
-    }
-    const HWND handle = CreateWindowExW(
-        control_class.ex_style, control_class.name, multi_line ? L"" : text.c_str(),
-        control_class.style, rect.left, rect.top, rect.width, rect.height, window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(row))),
-        instance, nullptr);
-    if (handle == nullptr) throw std::runtime_error("a control could not be created");
-    controls_[row] = handle;
-    SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    if (multi_line) SetWindowTextW(handle, text.c_str());
-    const auto index = static_cast<std::size_t>(control.index);
-    switch (control.kind) {
-      case design::ControlKind::kInfoField:
-        info_fields_.at(index) = handle;
-        break;
-      case design::ControlKind::kOption:
-        options_.at(index) = handle;
-        SetWindowSubclass(handle, &CalculatorWindow::OptionProcedure, kOptionSubclassId,
-                          reinterpret_cast<DWORD_PTR>(this));
-        break;
-      case design::ControlKind::kQuantityField:
-        fields_.at(index).Attach(handle, refusal_hint_);
-        fields_.at(index).OnLockedInput(
-            [this, index] { ShowLockedFieldHint(static_cast<triangle::QuantityIndex>(index)); });
-        fields_.at(index).SetLengthLimit(controller::MainWindow::kInitialMaxLength);
-        break;
-      case design::ControlKind::kCommandButton:
-        buttons_.at(index) = handle;
-        break;
-      case design::ControlKind::kLabel:
-        break;
-    }
-  }
-}
-
-HFONT CalculatorWindow::CreateDesignFont(UINT dpi) {
-  return CreateFontW(-MulDiv(design::kFont.points, static_cast<int>(dpi), 72), 0, 0, 0,
-                     design::kFont.weight, FALSE, FALSE, FALSE,
-                     static_cast<BYTE>(design::kFont.charset), OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN,
-                     Widen(design::kFont.family).c_str());
-}
-
-// Places every control at its rectangle and sizes the window for `dpi`, with the font at
-// that resolution.
-void CalculatorWindow::LayOut(UINT dpi) {
-  dpi_ = dpi;
-  const HFONT old_font = font_;
-  const int dots = static_cast<int>(dpi);
-  font_ = CreateDesignFont(dpi);
-  for (std::size_t row = 0; row < design::kControls.size(); ++row) {
-    const design::PixelRect rect = design::ToPixels(design::kControls[row].rect, dots);
-    SetWindowPos(controls_[row], nullptr, rect.left, rect.top, rect.width, rect.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-  }
-  hover_tips_.Fit(dpi, font_);
-  if (old_font != nullptr) DeleteObject(old_font);
-  reading_notice_.LayOut(font_, dpi);
-  locked_hint_.LayOut(font_, dpi);
-  // Which texts are cut may change with the font.
-  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) UpdateFieldTip(k);
-  const SIZE client = ClientSize();
-  SIZE outer = OuterSize(client, kWindowStyle, 0, dpi);
-  SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  // The frame may not yet be the new resolution's (or, under Wine, never is): the client area
-  // is made exact by the frame the window has.
-  RECT shown{};
-  GetClientRect(window_, &shown);
-  if (shown.right != client.cx || shown.bottom != client.cy) {
-    outer.cx += client.cx - shown.right;
-    outer.cy += client.cy - shown.bottom;
-    SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-}
-
-SIZE CalculatorWindow::ClientSize() const {
-  const design::PixelRect client = design::ToPixels(design::kClientArea, static_cast<int>(dpi_));
-  return {client.width, client.height};
 }
 
 void CalculatorWindow::Load() {
@@ -273,11 +111,6 @@ void CalculatorWindow::ShowCentred(int show_command) {
   // Painted from the message loop, as every window is: painting here first would keep the
   // window from being mapped until it is done.
   ShowWindow(window_, show_command);
-}
-
-void CalculatorWindow::ClearOption(triangle::QuantityIndex option) {
-  SendMessageW(options_.at(option), BM_SETCHECK, BST_UNCHECKED, 0);  // raises no click
-  if (checked_option_ == option) checked_option_ = controller::MainWindow::kNoOption;
 }
 
 std::string CalculatorWindow::FieldText(triangle::QuantityIndex field) const {
@@ -314,86 +147,9 @@ void CalculatorWindow::HideNotices() {
   reading_notice_.Hide();
 }
 
-void CalculatorWindow::NameOptions() {
-  options_named_ = true;
-  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    annotations_.SetName(options_.at(k), Widen(design::OptionAccessibleName(k)).c_str());
-  }
-}
-
 void CalculatorWindow::KeepFocusOnAControl(triangle::QuantityIndex field) {
   const QuantityField& control = fields_.at(field);
   if (GetFocus() == control.Handle() && !control.TakesFocus()) SetFocus(options_.at(field));
-}
-
-// Real Windows checks an unchecked option that gets the focus other than by a click and reports
-// it clicked; the window moves the focus onto options itself (Tab, a field emptied, activation).
-// So a click counts only while the user acts on the option, and a check that came with the
-// focus is undone.
-LRESULT CALLBACK CalculatorWindow::OptionProcedure(HWND option, UINT message, WPARAM wparam,
-                                                   LPARAM lparam, UINT_PTR /*id*/,
-                                                   DWORD_PTR self_data) {
-  auto& self = *reinterpret_cast<CalculatorWindow*>(self_data);
-  if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(option, &CalculatorWindow::OptionProcedure, kOptionSubclassId);
-  } else if (message == WM_GETOBJECT && !self.options_named_) {
-    // A screen reader asks for the first time: the names are in place before it reads one.
-    self.NameOptions();
-  } else if (IsChoosingAction(message, wparam)) {
-    const HWND outer = std::exchange(self.option_acted_on_, option);
-    const LRESULT result = DefSubclassProc(option, message, wparam, lparam);
-    self.option_acted_on_ = outer;
-    return result;
-  } else if (message == WM_SETFOCUS) {
-    const LRESULT result = DefSubclassProc(option, message, wparam, lparam);
-    self.ShowChosenOption();
-    return result;
-  }
-  return DefSubclassProc(option, message, wparam, lparam);
-}
-
-void CalculatorWindow::ShowChosenOption() {
-  // Unchecked first: checking an automatic option may uncheck the others in turn.
-  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    const HWND option = options_.at(k);
-    if (k != checked_option_ && SendMessageW(option, BM_GETCHECK, 0, 0) != BST_UNCHECKED) {
-      SendMessageW(option, BM_SETCHECK, BST_UNCHECKED, 0);
-    }
-  }
-  if (checked_option_ != controller::MainWindow::kNoOption) {
-    const HWND chosen = options_.at(checked_option_);
-    if (SendMessageW(chosen, BM_GETCHECK, 0, 0) != BST_CHECKED) {
-      SendMessageW(chosen, BM_SETCHECK, BST_CHECKED, 0);
-    }
-  }
-}
-
-void CalculatorWindow::EnsureHoverTips() {
-  if (hover_tips_.IsCreated() || !hover_tips_.Create(window_, dpi_, font_)) return;
-  for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    hover_tips_.SetText(
-        options_.at(k),
-        WithWindowsLineBreaks(Widen(design::WithSolutionWindowLine(design::OptionTooltip(k)))));
-    hover_tips_.SetText(fields_.at(k).Handle(), FieldHoverText(k));
-  }
-}
-
-std::wstring CalculatorWindow::FieldHoverText(triangle::QuantityIndex field) const {
-  const QuantityField& control = fields_.at(field);
-  std::wstring text = control.IsTextWiderThanField() ? control.Text() : std::wstring();
-  const std::wstring& explanation = explanations_.at(field);
-  if (!text.empty() && !explanation.empty()) text += L"\r\n";
-  return text + explanation;
-}
-
-void CalculatorWindow::UpdateFieldTip(triangle::QuantityIndex field) {
-  if (!hover_tips_.IsCreated()) {
-    // Made now only if there is something to show.
-    if (FieldHoverText(field).empty()) return;
-    EnsureHoverTips();
-    return;
-  }
-  hover_tips_.SetText(fields_.at(field).Handle(), FieldHoverText(field));
 }
 
 void CalculatorWindow::Draw(const controller::Presentation& shown) {
@@ -411,7 +167,7 @@ void CalculatorWindow::DrawTeaching(const controller::Presentation& shown) {
   if (shown.teaching_revision == drawn_teaching_) return;
   drawn_teaching_ = shown.teaching_revision;
   for (triangle::QuantityIndex k = 0; k < triangle::kQuantityCount; ++k) {
-    explanations_.at(k) = WithWindowsLineBreaks(Widen(shown.explanations.at(k)));
+    explanations_.at(k) = shown.explanations.at(k);
     UpdateFieldTip(k);
   }
   // The solution window, once open, follows the fields.
@@ -520,32 +276,6 @@ std::size_t CalculatorWindow::RowOf(HWND control) const {
   return controls_.size();
 }
 
-// The label and the options in their design colour; the read-only statement and saying on the
-// white of a text field, as the other editions show them; read-only results in black on grey.
-LRESULT CalculatorWindow::ControlColour(UINT message, WPARAM wparam, LPARAM lparam) {
-  const auto dc = reinterpret_cast<HDC>(wparam);
-  const auto control = reinterpret_cast<HWND>(lparam);
-  const std::size_t row = RowOf(control);
-  if (row < brushes_.size() && brushes_[row] != nullptr) {
-    SetBkColor(dc, ToColorRef(*design::kControls[row].background));
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    return reinterpret_cast<LRESULT>(brushes_[row]);
-  }
-  if (row < brushes_.size() && design::kControls[row].kind == design::ControlKind::kInfoField) {
-    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-  }
-  // A read-only quantity field: the grey ground of a field that takes no typing, the text at
-  // full contrast.
-  if (row < brushes_.size() && design::kControls[row].kind == design::ControlKind::kQuantityField) {
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-  }
-  return DefWindowProcW(window_, message, wparam, lparam);
-}
-
 void CalculatorWindow::OnCommand(HWND control, WORD notification) {
   const std::size_t row = RowOf(control);
   if (row >= design::kControls.size()) return;
@@ -574,12 +304,6 @@ void CalculatorWindow::OnCommand(HWND control, WORD notification) {
   } else if (layout.kind == design::ControlKind::kCommandButton) {
     OnCommandClicked(layout.index);
   }
-}
-
-// Also when the option is the chosen one: the presenter decides what choosing it again does.
-void CalculatorWindow::OnOptionChosen(triangle::QuantityIndex index) {
-  checked_option_ = index;
-  Draw(presenter_.OnOptionChosen(index));
 }
 
 void CalculatorWindow::OnCommandClicked(int index) { Draw(presenter_.OnCommandClick(index)); }

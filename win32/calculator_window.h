@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "controller/key_map.h"
@@ -77,6 +78,10 @@ class CalculatorWindow final : public platform::FieldControls {
   bool LockedFieldHintShows() const { return locked_hint_.IsShowing(); }
 
  private:
+  static constexpr DWORD kWindowStyle =
+      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  static constexpr UINT_PTR kOptionSubclassId = 1;
+
   // Destroys the window, its controls, font and brushes.
   void Release();
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -86,7 +91,6 @@ class CalculatorWindow final : public platform::FieldControls {
   void ShowChosenOption();
   LRESULT Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   void CreateControls(HINSTANCE instance);
-  static HFONT CreateDesignFont(UINT dpi);
   void LayOut(UINT dpi);
   SIZE ClientSize() const;
   // The design row of one of the window's controls, or kControlCount.
@@ -134,7 +138,7 @@ class CalculatorWindow final : public platform::FieldControls {
   // Shown when a locked field is clicked or typed into, over the reading notice.
   FieldNotice locked_hint_{design::LockedFieldHintArea()};
   bool setting_field_text_ = false;  // a change notification comes from the window, not a user
-  std::array<std::wstring, triangle::kQuantityCount> explanations_;  // in the fields' tips
+  std::array<std::string, triangle::kQuantityCount> explanations_;  // in the fields' tips
   std::uint32_t drawn_teaching_ = 0;  // the presentation's teaching_revision last drawn
   std::array<QuantityField, triangle::kQuantityCount> fields_;
   std::array<HWND, 2> buttons_{};

@@ -4,13 +4,12 @@
 #include <utility>
 
 #include "design/pixels.h"
+#include "win32/gdi_helpers.h"
 
 namespace win32_ui {
 namespace {
 
 constexpr int kMargin = 4;  // between the border and the text, in pixels at 96 dpi
-
-int Scaled(int pixels, UINT dpi) { return MulDiv(pixels, static_cast<int>(dpi), 96); }
 
 // The height the text needs at `width`, with its margins and border.
 int HeightFor(const std::wstring& text, HFONT font, int width, UINT dpi) {

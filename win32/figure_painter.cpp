@@ -4,27 +4,23 @@
 #include <cmath>
 #include <vector>
 
+#include "design/figure_drawing.h"
 #include "design/window_design.h"
+#include "win32/gdi_helpers.h"
 #include "win32/wide_text.h"
 
 namespace win32_ui {
 namespace {
 
-COLORREF ToColorRef(const design::Rgb& colour) {
-  return RGB(colour.red, colour.green, colour.blue);
-}
-
-// From the figure's units to the device's pixels.
+// From the figure's units to the device's pixels, as the figure is fitted in its box.
 struct Scale {
-  double factor;
-  double left;
-  double top;
+  design::FigureFit fit;
 
   POINT operator()(const design::FigurePoint& point) const {
-    return {static_cast<LONG>(std::lround(left + point.x * factor)),
-            static_cast<LONG>(std::lround(top + point.y * factor))};
+    return {static_cast<LONG>(std::lround(fit.left + point.x * fit.scale)),
+            static_cast<LONG>(std::lround(fit.top + point.y * fit.scale))};
   }
-  int Length(double units) const { return static_cast<int>(std::lround(units * factor)); }
+  int Length(double units) const { return static_cast<int>(std::lround(units * fit.scale)); }
 };
 
 HPEN CreatePenFor(const design::FigureInk& ink, const Scale& scale) {
@@ -35,8 +31,8 @@ HPEN CreatePenFor(const design::FigureInk& ink, const Scale& scale) {
     return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT | PS_JOIN_MITER, width, &brush, 0,
                         nullptr);
   }
-  const DWORD dashes[] = {static_cast<DWORD>(std::max(1, scale.Length(5))),
-                          static_cast<DWORD>(std::max(1, scale.Length(3)))};
+  const DWORD dashes[] = {static_cast<DWORD>(std::max(1, scale.Length(design::kFigureDashLength))),
+                          static_cast<DWORD>(std::max(1, scale.Length(design::kFigureDashGap)))};
   return ExtCreatePen(PS_GEOMETRIC | PS_USERSTYLE | PS_ENDCAP_FLAT | PS_JOIN_MITER, width, &brush,
                       2, dashes);
 }
@@ -73,10 +69,8 @@ void DrawShape(HDC dc, const design::FigureShape& shape, const Scale& scale) {
 
 void DrawText(HDC dc, const design::FigureText& text, const Scale& scale) {
   const HFONT font =
-      CreateFontW(-std::max(1, scale.Length(text.font_size)), 0, 0, 0,
-                  text.bold ? FW_BOLD : FW_NORMAL, text.italic ? TRUE : FALSE, FALSE, FALSE,
-                  static_cast<BYTE>(design::kFont.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                  CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN, Widen(design::kFont.family).c_str());
+      CreateTypeface(Widen(design::kFont.family), std::max(1, scale.Length(text.font_size)),
+                     text.bold ? FW_BOLD : FW_NORMAL, text.italic);
   const HGDIOBJ old_font = SelectObject(dc, font);
   SetTextColor(dc, ToColorRef(text.colour));
   design::FigurePoint origin = text.origin;
@@ -94,12 +88,8 @@ void DrawText(HDC dc, const design::FigureText& text, const Scale& scale) {
 
 void DrawFigure(HDC dc, const RECT& area, const design::Figure& figure) {
   FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  const double width = area.right - area.left;
-  const double height = area.bottom - area.top;
-  const double factor =
-      std::max(0.0, std::min(width / design::kFigureWidth, height / design::kFigureHeight));
-  const Scale scale{factor, area.left + (width - design::kFigureWidth * factor) / 2,
-                    area.top + (height - design::kFigureHeight * factor) / 2};
+  const Scale scale{
+      design::FitFigure(area.left, area.top, area.right - area.left, area.bottom - area.top)};
   const int old_mode = SetBkMode(dc, TRANSPARENT);
   const UINT old_align = SetTextAlign(dc, TA_LEFT | TA_BASELINE | TA_NOUPDATECP);
   for (const design::FigureShape& shape : figure.shapes) DrawShape(dc, shape, scale);

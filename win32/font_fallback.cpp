@@ -5,6 +5,7 @@
 
 #include "design/solution_window_layout.h"
 #include "design/window_design.h"
+#include "win32/gdi_helpers.h"
 #include "win32/wide_text.h"
 
 namespace win32_ui {
@@ -43,10 +44,7 @@ bool DrawsEveryCharacter(const std::wstring& family, std::wstring_view text, boo
 }  // namespace
 
 HFONT CreateSolutionFont(const std::wstring& family, int pixels) {
-  return CreateFontW(-pixels, 0, 0, 0, design::kFont.weight, FALSE, FALSE, FALSE,
-                     static_cast<BYTE>(design::kFont.charset), OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN,
-                     family.c_str());
+  return CreateTypeface(family, pixels, design::kFont.weight);
 }
 
 std::wstring FamilyFor(std::wstring_view text) {

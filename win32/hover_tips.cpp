@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <string>
 
+#include "win32/gdi_helpers.h"
+
 namespace win32_ui {
 namespace {
 
@@ -36,7 +38,7 @@ bool HoverTips::Create(HWND window, UINT dpi, HFONT font) {
 void HoverTips::Fit(UINT dpi, HFONT font) {
   if (tip_ == nullptr) return;
   SendMessageW(tip_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kMaxTipWidth, static_cast<int>(dpi), 96));
+  SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, Scaled(kMaxTipWidth, dpi));
 }
 
 void HoverTips::SetText(HWND control, std::wstring_view text) {

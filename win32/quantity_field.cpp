@@ -6,6 +6,7 @@
 #include <string>
 
 #include "design/derived_texts.h"
+#include "win32/gdi_helpers.h"
 #include "win32/wide_text.h"
 
 namespace win32_ui {
@@ -13,7 +14,6 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
 constexpr UINT_PTR kHideHintTimer = 1;
-constexpr UINT kHintMilliseconds = 4000;
 // As many characters as an edit control can hold.
 constexpr WPARAM kEditControlMaximum = 0x7FFFFFFE;
 
@@ -35,8 +35,6 @@ std::size_t ClipboardTextLength(std::size_t enough) {
   CloseClipboard();
   return length;
 }
-
-bool IsKeyDown(int key) { return GetKeyState(key) < 0; }
 
 // Ctrl+V arrives as a character, Shift+Insert as a key; WM_PASTE is the message itself.
 bool IsPaste(UINT message, WPARAM wparam) {
@@ -292,7 +290,7 @@ LRESULT QuantityField::Guarded(UINT message, WPARAM wparam, LPARAM lparam) {
 void QuantityField::ShowRefusal() {
   MessageBeep(MB_OK);
   hint_->Show(edit_, Widen(design::LengthLimitHint(limit_)));
-  SetTimer(edit_, kHideHintTimer, kHintMilliseconds, nullptr);
+  SetTimer(edit_, kHideHintTimer, design::kLengthLimitHintMilliseconds, nullptr);
 }
 
 }  // namespace win32_ui

@@ -15,6 +15,7 @@
 #include "win32/dpi.h"
 #include "win32/figure_painter.h"
 #include "win32/font_fallback.h"
+#include "win32/gdi_helpers.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
 
@@ -26,10 +27,6 @@ constexpr wchar_t kFigureClass[] = L"EquilateralTriangleFigure";
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // The drop-down list's height beyond its box: room for every unit.
 constexpr int kUnitListHeight = 160;
-
-int Scaled(int pixels_at_96, UINT dpi) {
-  return MulDiv(pixels_at_96, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
-}
 
 SIZE Outer(design::PixelSize client, UINT dpi) {
   return OuterSize({client.width, client.height}, kWindowStyle, 0, dpi);
@@ -87,8 +84,6 @@ double LongestLineEms(const std::wstring& family, std::wstring_view text) {
   DeleteObject(font);
   return static_cast<double>(widest) / kMeasuredPixels;
 }
-
-bool IsKeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
 bool RegisterClasses(HINSTANCE instance, WNDPROC window_procedure, WNDPROC figure_procedure) {
   static const bool registered =
@@ -252,11 +247,7 @@ void SolutionWindow::CopySolution() const { CopyToClipboard(window_, solution_);
 
 void SolutionWindow::SetDpi(UINT dpi) {
   dpi_ = dpi;
-  const HFONT font =
-      CreateFontW(-MulDiv(design::kFont.points, static_cast<int>(dpi), 72), 0, 0, 0,
-                  design::kFont.weight, FALSE, FALSE, FALSE,
-                  static_cast<BYTE>(design::kFont.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                  CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN, Widen(design::kFont.family).c_str());
+  const HFONT font = CreateDesignFont(dpi);
   SendMessageW(unit_caption_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   SendMessageW(unit_choice_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   if (control_font_ != nullptr) DeleteObject(control_font_);
