@@ -41,6 +41,10 @@ class MainWindow {
   void OnChosenOptionChosenAgain();
   void OnCommandClick(std::int16_t index);
 
+  // Whether a calculation, done or failed, locked every field, the chosen one too: until a
+  // measure is chosen (again) or the fields are cleared.
+  bool FieldsLockedByCalculation() const { return chosen_field_locked_; }
+
   // kNoOption until the user first chooses a measure; the clear button does not reset it.
   std::int16_t SelectedOption() const { return selected_option_; }
 

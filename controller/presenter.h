@@ -39,6 +39,11 @@ class Presenter {
   // The unit in design::LengthUnit's order; others are ignored. The reading notice stays.
   const Presentation& OnUnitChoice(int index);
 
+  // A locked field was clicked or typed into: whether its hint ("choose the measure again, or
+  // press Изтрий") is to show at it. Only a calculation's lock has it: before one, a field waits
+  // for its measure to be chosen, which that hint does not say.
+  bool LockedFieldHintApplies() const { return behaviour_.FieldsLockedByCalculation(); }
+
   const Presentation& Shown() const { return shown_; }
   const MainWindow& Behaviour() const { return behaviour_; }
   // Every measure as "caption: text" lines, each ending in `line_break`: what Ctrl+C copies.

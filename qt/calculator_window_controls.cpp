@@ -115,8 +115,11 @@ QWidget* CalculatorWindow::CreateControl(const design::Control& layout) {
     case design::ControlKind::kQuantityField: {
       auto* field = new QuantityField(this);
       connect(field, &QLineEdit::textEdited, this, &CalculatorWindow::HideNotices);
-      connect(field, &QuantityField::LockedInput, this,
-              [this, field] { locked_hint_->Show(field, ToQString(design::LockedFieldHint())); });
+      connect(field, &QuantityField::LockedInput, this, [this, field] {
+        if (presenter_.LockedFieldHintApplies()) {
+          locked_hint_->Show(field, ToQString(design::LockedFieldHint()));
+        }
+      });
       field->setAccessibleName(ToQString(design::texts::kMeasureNames.at(layout.index)));
       return fields_.at(layout.index) = field;
     }

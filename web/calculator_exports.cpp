@@ -44,6 +44,11 @@ EMSCRIPTEN_KEEPALIVE void calculator_unit_choice(int index) {
   if (window) window->OnUnitChoice(index);
 }
 
+// Whether a locked field clicked, tapped or typed into shows the locked field's hint.
+EMSCRIPTEN_KEEPALIVE int calculator_locked_hint_applies() {
+  return window && window->LockedFieldHintApplies() ? 1 : 0;
+}
+
 // The calculation a fragment of the page's address holds: its measure (-1: not one of ours),
 // then its text and unit.
 EMSCRIPTEN_KEEPALIVE int calculator_read_link(const char* fragment) {

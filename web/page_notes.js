@@ -13,12 +13,12 @@ function showResultDetails() {
   layOutNotes();
 }
 
-// A field a calculation locked (every field is locked, an option is chosen) keeps its lock,
-// and says at the field, when it is clicked, tapped or typed into, how to go on. It goes with
+// A field a calculation locked (the behaviour tells: before one, a field waits for its measure)
+// keeps its lock, and says at the field, when it is clicked, tapped or typed into, how to go on. It goes with
 // the focus, a choice or a button.
 const lockedHint = byId('locked-hint');
 let lockedField = null;
-const isLocked = (input) => input.readOnly && chosen >= 0 && fields.every((f) => f.readOnly);
+const isLocked = (input) => input.readOnly && module && module._calculator_locked_hint_applies();
 
 function hideLockedHint() {
   if (!lockedField) return;

@@ -25,6 +25,7 @@ class WebWindow final : public platform::FieldControls {
   // The unit the solution and the figure label lengths with (design::LengthUnit's order);
   // they are redrawn with it at once. Others are ignored.
   void OnUnitChoice(int index);
+  bool LockedFieldHintApplies() const { return presenter_.LockedFieldHintApplies(); }
   // Every measure as "caption: text" lines, what Ctrl+C copies and the announcement reads.
   std::string MeasuresAsText() const { return presenter_.MeasuresAsText(); }
 

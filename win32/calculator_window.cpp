@@ -138,6 +138,7 @@ void CalculatorWindow::SetFieldMaxLength(triangle::QuantityIndex field, int max_
 }
 
 void CalculatorWindow::ShowLockedFieldHint(triangle::QuantityIndex field) {
+  if (!presenter_.LockedFieldHintApplies()) return;
   locked_hint_.Show(window_, fields_.at(field).Handle(), Widen(design::LockedFieldHint()), font_,
                     dpi_, annotations_);
 }

@@ -88,6 +88,31 @@ TEST_F(PresenterTest, AFailureOfTheCoreComesBackAsItsMessage) {
   EXPECT_TRUE(presenter_.OnCommandClick(MainWindow::kClearButton).failure.empty());
 }
 
+// The hint says to choose the measure again or to clear: it belongs to a calculation's lock,
+// a failed one's too, and to nothing before or after it.
+TEST_F(PresenterTest, TheLockedFieldHintAppliesOnlyWhileACalculationLocksTheFields) {
+  presenter_.OnLoad();
+  EXPECT_FALSE(presenter_.LockedFieldHintApplies()) << "at the start";
+  fields_.Choose(triangle::kArea);
+  presenter_.OnOptionChosen(triangle::kArea);
+  EXPECT_FALSE(presenter_.LockedFieldHintApplies()) << "a measure chosen";
+  TypeOver(triangle::kArea, "12");
+  presenter_.OnCommandClick(MainWindow::kCalculateButton);
+  EXPECT_TRUE(presenter_.LockedFieldHintApplies()) << "after a calculation";
+  presenter_.OnOptionChosen(triangle::kArea);
+  EXPECT_FALSE(presenter_.LockedFieldHintApplies()) << "chosen again";
+  TypeOver(triangle::kArea, "-1");
+  presenter_.OnCommandClick(MainWindow::kCalculateButton);
+  EXPECT_TRUE(presenter_.LockedFieldHintApplies()) << "after a failed calculation";
+  fields_.Choose(triangle::kSide);
+  presenter_.OnOptionChosen(triangle::kSide);
+  EXPECT_FALSE(presenter_.LockedFieldHintApplies()) << "another measure chosen";
+  TypeOver(triangle::kSide, "2");
+  presenter_.OnCommandClick(MainWindow::kCalculateButton);
+  presenter_.OnCommandClick(MainWindow::kClearButton);
+  EXPECT_FALSE(presenter_.LockedFieldHintApplies()) << "cleared";
+}
+
 TEST_F(PresenterTest, AReadingNoticeLastsUntilTheNextEvent) {
   presenter_.OnLoad();
   const Presentation& shown = CalculateFrom(triangle::kSide, "7x");

@@ -166,6 +166,15 @@ TEST_F(ChoosingTest, ALockedFieldClickedOrTypedIntoSaysHowToGoOn) {
   // An editable field takes the typing and says nothing.
   Type(triangle::kSide, QStringLiteral("5"));
   EXPECT_TRUE(window_.LockedFieldHintLabel()->isHidden());
+  // Before a calculation a read-only field waits for its measure, which the hint, "choose it
+  // again", would not explain; nor after clearing.
+  for (const int button : {-1, 1}) {
+    if (button >= 0) Press(button);
+    QTest::mouseClick(window_.Field(triangle::kArea), Qt::LeftButton);
+    QTest::keyClick(window_.Field(triangle::kArea), Qt::Key_7);
+    EXPECT_TRUE(window_.LockedFieldHintLabel()->isHidden()) << button;
+    EXPECT_TRUE(window_.Field(triangle::kArea)->text().isEmpty()) << button;
+  }
 }
 
 }  // namespace

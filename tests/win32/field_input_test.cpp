@@ -269,6 +269,14 @@ TEST_F(CalculatorWindowTest, ALockedFieldClickedOrTypedIntoSaysHowToGoOn) {
   // An editable field takes the typing and says nothing.
   Enter(triangle::kSide, L"5");
   EXPECT_FALSE(window_->LockedFieldHintShows());
+  // Before a calculation a read-only field waits for its measure, which the hint, "choose it
+  // again", would not explain; nor after clearing.
+  for (const bool cleared : {false, true}) {
+    if (cleared) Click(window_->CommandButton(1));
+    for (const auto& way : ways) way.act(window_->Field(triangle::kArea));
+    EXPECT_FALSE(window_->LockedFieldHintShows()) << cleared;
+    EXPECT_EQ(Field(triangle::kArea), L"") << cleared;
+  }
 }
 
 // Dispatches what the window's queue holds, as its message loop does.
